@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QSvgRenderer;
+
+// A picture drawn from one of our SVG files, scaled to the control. A picture
+// with a tooltip is named by it for screen readers. Clicks are reported.
+class ImageControl final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ImageControl(const QString &name, const QString &pictureFile, QWidget *parent);
+
+    void setToolTipText(const QString &tip);
+    bool pictureLoaded() const;
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QSvgRenderer *m_renderer;
+};

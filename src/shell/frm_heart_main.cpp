@@ -1,0 +1,91 @@
+#include "frm_heart_main.h"
+
+#include "heart_state.h"
+#include "input_boxes.h"
+#include "passwords.h"
+#include "window_names.h"
+
+namespace {
+
+FrontPageSetup heartSetup()
+{
+    using Step = FrontPageSetup::LoadStep;
+    FrontPageSetup s;
+    s.windowName = WindowNames::HeartFront;
+    s.caption = QStringLiteral("Vivosim - Heart T1.01");
+    s.productLabel = QStringLiteral("Vivosim - Heart");
+    s.version = QStringLiteral("version T1.01");
+    s.subtitle = QStringLiteral("Effects of drugs on the isolated heart of frog");
+    s.banner = QStringLiteral("Effects of Drugs on the Isolated Frog Heart");
+    s.decorPicture = QStringLiteral("front_heart.svg");
+    s.decorToolTip = QStringLiteral("My heart is beating.....");
+    s.logoPanelName = QStringLiteral("Frm_logo");
+    s.tutorialButton = QStringLiteral("Cmd_Tutorial");
+    s.examButton = QStringLiteral("cmd_exam");
+    s.exitButton = QStringLiteral("Cmd_Exit");
+    s.instructButton = QStringLiteral("Cmd_Instruct");
+    s.passwordFrame = QStringLiteral("Frame_Password");
+    s.passwordEntry = QStringLiteral("Txt_PassWord");
+    s.okButton = QStringLiteral("Cmd_Ok_Password");
+    s.cancelButton = QStringLiteral("Cmd_Cancel_Password");
+    s.passwordFrameCaption = QStringLiteral("GateWay For Examination Mode");
+    s.mask = QLatin1Char('x');
+    s.shortPasswordMessage = QStringLiteral("Invalid Password.  Password should be atleat 4 character ");
+    s.helpFile = QStringLiteral("heart.hlp");
+    s.helpDialogName = QStringLiteral("instructcdl");
+    s.experimentWindow = WindowNames::Heart;
+    s.windowsDestroyed = {WindowNames::HeartQuestion, WindowNames::Heart, WindowNames::HeartTable};
+    s.loadOrder = {Step::ScreenCheck, Step::DestroyWindows, Step::ResetState, Step::RemoveCloseAndCentre};
+    return s;
+}
+
+} // namespace
+
+Frm_Heart_Main::Frm_Heart_Main()
+    : FrontPage(heartSetup())
+{
+}
+
+void Frm_Heart_Main::resetPractical()
+{
+    Heart::resetPractical();
+}
+
+quint8 &Frm_Heart_Main::mode()
+{
+    return Heart::Heart_Mode;
+}
+
+void Frm_Heart_Main::storePassword(const QString &normalised)
+{
+    Heart::Heart_Password = Passwords::fixedField(normalised);
+}
+
+QString Frm_Heart_Main::storedPassword() const
+{
+    return Heart::Heart_Password;
+}
+
+void Frm_Heart_Main::openGateway()
+{
+    // The entry keeps what was typed before; the mode is Examination from here.
+    Heart::Heart_Mode = 2;
+    showGatewayFrames();
+}
+
+void Frm_Heart_Main::passwordRefused()
+{
+    Heart::Heart_Password = Passwords::fixedField(QString());
+    openGateway();
+}
+
+void Frm_Heart_Main::gatewayCancelled()
+{
+    FrontPage::gatewayCancelled();
+    Heart::Heart_Mode = 0;
+}
+
+void Frm_Heart_Main::modeChosen()
+{
+    Heart::Heart_Started = 0;
+}

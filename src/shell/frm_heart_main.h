@@ -1,0 +1,23 @@
+#pragma once
+
+#include "front_page.h"
+
+// The frog heart's front page. Its gateway sets the Examination mode as soon
+// as Examination is chosen and takes it back on Cancel.
+class Frm_Heart_Main final : public FrontPage
+{
+    Q_OBJECT
+
+public:
+    Frm_Heart_Main();
+
+protected:
+    void resetPractical() override;
+    quint8 &mode() override;
+    void storePassword(const QString &normalised) override;
+    QString storedPassword() const override;
+    void openGateway() override;
+    void passwordRefused() override;
+    void gatewayCancelled() override;
+    void modeChosen() override;
+};

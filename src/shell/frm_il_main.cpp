@@ -1,0 +1,59 @@
+#include "frm_il_main.h"
+
+#include "ileum_state.h"
+#include "passwords.h"
+#include "window_names.h"
+
+namespace {
+
+FrontPageSetup pageSetup()
+{
+    using Step = FrontPageSetup::LoadStep;
+    FrontPageSetup s;
+    s.windowName = WindowNames::IleumFront;
+    s.caption = QStringLiteral(" Vivosim - Ileum T1.00");
+    s.productLabel = QStringLiteral("Vivosim - Ileum");
+    s.version = QStringLiteral("version T1.00");
+    s.subtitle = QStringLiteral("Bioassay of Histamine on the Guinea-Pig Ileum");
+    s.banner = QStringLiteral("Bioassay of Histamine on the Guinea-Pig Ileum");
+    s.decorPicture = QStringLiteral("front_ileum.svg");
+    s.decorToolTip = QStringLiteral("  Hi.... ");
+    s.logoPanelName = QStringLiteral("Frm_logo");
+    s.panelDismissedByDoubleClick = true;
+    s.useSharedControlNames();
+    s.mask = QLatin1Char(' ');
+    s.shortPasswordMessage = QStringLiteral("Invalid Passord.  Password should be atleat 4 character ");
+    s.helpFile = QStringLiteral("ileum.hlp");
+    s.helpDialogName = QStringLiteral("instructCDL");
+    s.experimentWindow = WindowNames::Ileum;
+    s.windowsDestroyed = {WindowNames::Ileum, WindowNames::IleumExam};
+    s.loadOrder = {Step::ScreenCheck, Step::DestroyWindows, Step::RemoveCloseAndCentre, Step::ResetState};
+    return s;
+}
+
+} // namespace
+
+Frm_il_main::Frm_il_main()
+    : FrontPage(pageSetup())
+{
+}
+
+void Frm_il_main::resetPractical()
+{
+    ileum::resetPractical();
+}
+
+quint8 &Frm_il_main::mode()
+{
+    return ileum::Ileum_Mode;
+}
+
+void Frm_il_main::storePassword(const QString &normalised)
+{
+    ileum::Ileum_Password = normalised;
+}
+
+QString Frm_il_main::storedPassword() const
+{
+    return ileum::Ileum_Password;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "form_window.h"
+
+class HelpDialog;
+
+// The instructions chooser: opens an experiment's instructions; Return (or
+// closing it) brings the selection window back.
+class Frm_instruct final : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    Frm_instruct();
+    void unloaded() override;
+
+    HelpDialog *helpDialog() const { return CmnD_instruct; }
+
+private:
+    void openInstructions(const QString &helpFile);
+
+    HelpDialog *CmnD_instruct;
+};

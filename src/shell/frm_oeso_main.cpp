@@ -1,0 +1,59 @@
+#include "frm_oeso_main.h"
+
+#include "oesophagus_state.h"
+#include "passwords.h"
+#include "window_names.h"
+
+namespace {
+
+FrontPageSetup pageSetup()
+{
+    using Step = FrontPageSetup::LoadStep;
+    FrontPageSetup s;
+    s.windowName = WindowNames::OesoFront;
+    s.caption = QStringLiteral(" Vivosim-Oesophagus T1.00");
+    s.productLabel = QStringLiteral("Vivosim - Oesophagus");
+    s.version = QStringLiteral("version T1.00");
+    s.subtitle = QStringLiteral("Effect of drugs on the ciliary motility               of frog oesophagus");
+    s.banner = QStringLiteral(" Effect of Drugs on the Ciliary  Motility of Frog Oesophagus");
+    s.decorPicture = QStringLiteral("front_oesophagus.svg");
+    s.logoPanelName = QStringLiteral("Frm_logo");
+    s.panelDismissedByDoubleClick = true;
+    s.useSharedControlNames();
+    s.mask = QLatin1Char(' ');
+    s.shortPasswordMessage = QStringLiteral("Invalid Passord.  Password should be atleat 4 character ");
+    s.helpFile = QStringLiteral("oesopha.hlp");
+    s.helpDialogName = QStringLiteral("cdl_instruct");
+    s.experimentWindow = WindowNames::Oesophagus;
+    s.windowsDestroyed = {WindowNames::Oesophagus, WindowNames::OesoTable};
+    s.loadOrder = {Step::InitHelp, Step::ScreenCheck, Step::RemoveCloseAndCentre, Step::DestroyWindows, Step::ResetState};
+    s.quitHelpOnUnload = true;
+    return s;
+}
+
+} // namespace
+
+Frm_Oeso_main::Frm_Oeso_main()
+    : FrontPage(pageSetup())
+{
+}
+
+void Frm_Oeso_main::resetPractical()
+{
+    Mod_Oeso::resetPractical();
+}
+
+quint8 &Frm_Oeso_main::mode()
+{
+    return Mod_Oeso::Oeso_Mode;
+}
+
+void Frm_Oeso_main::storePassword(const QString &normalised)
+{
+    Mod_Oeso::Oeso_Password = normalised;
+}
+
+QString Frm_Oeso_main::storedPassword() const
+{
+    return Mod_Oeso::Oeso_Password;
+}

@@ -1,0 +1,58 @@
+#include "frm_rab_main.h"
+
+#include "rabbit_state.h"
+#include "passwords.h"
+#include "window_names.h"
+
+namespace {
+
+FrontPageSetup pageSetup()
+{
+    using Step = FrontPageSetup::LoadStep;
+    FrontPageSetup s;
+    s.windowName = WindowNames::RabbitFront;
+    s.caption = QStringLiteral("Vivosim - Rabbit T1.01");
+    s.productLabel = QStringLiteral("Vivosim - Rabbit");
+    s.version = QStringLiteral("version T1.01");
+    s.subtitle = QStringLiteral("Effects of drugs on the rabbit eye");
+    s.banner = QStringLiteral("Effects of Drugs on the Rabbit Eye");
+    s.decorPicture = QStringLiteral("front_rabbit.svg");
+    s.decorToolTip = QStringLiteral("Donate Eyes");
+    s.logoPanelName = QStringLiteral("logo_frm");
+    s.useSharedControlNames();
+    s.mask = QLatin1Char('x');
+    s.shortPasswordMessage = QStringLiteral("Invalid Passord.  Password should be atleast 4 character ");
+    s.helpFile = QStringLiteral("rabbit.hlp");
+    s.helpDialogName = QStringLiteral("instructcdl");
+    s.experimentWindow = WindowNames::Rabbit;
+    s.windowsDestroyed = {WindowNames::Rabbit, WindowNames::RabbitTable};
+    s.loadOrder = {Step::ScreenCheck, Step::RemoveCloseAndCentre, Step::DestroyWindows, Step::ResetState};
+    return s;
+}
+
+} // namespace
+
+Frm_Rab_main::Frm_Rab_main()
+    : FrontPage(pageSetup())
+{
+}
+
+void Frm_Rab_main::resetPractical()
+{
+    Rab_eye::resetPractical();
+}
+
+quint8 &Frm_Rab_main::mode()
+{
+    return Rab_eye::Rab_Mode;
+}
+
+void Frm_Rab_main::storePassword(const QString &normalised)
+{
+    Rab_eye::Rab_Password = Passwords::fixedField(normalised);
+}
+
+QString Frm_Rab_main::storedPassword() const
+{
+    return Rab_eye::Rab_Password;
+}

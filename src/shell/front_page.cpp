@@ -1,0 +1,293 @@
+#include "front_page.h"
+
+#include "controls.h"
+#include "help_engine.h"
+#include "help_files.h"
+#include "image_control.h"
+#include "input_boxes.h"
+#include "logo_panel.h"
+#include "message_boxes.h"
+#include "passwords.h"
+#include "screen_check.h"
+#include "window_names.h"
+#include "window_registry.h"
+#include "window_utils.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int ClientWidth = 790;
+constexpr int ClientHeight = 560;
+const char *const TealText = "color: #1f5f6b;";
+
+} // namespace
+
+void FrontPageSetup::useSharedControlNames()
+{
+    tutorialButton = QStringLiteral("Cmd_Tut");
+    examButton = QStringLiteral("cmd_exam");
+    exitButton = QStringLiteral("Cmd_quit");
+    instructButton = QStringLiteral("Cmd_Instruct");
+    passwordFrame = QStringLiteral("Frame_Pass");
+    passwordEntry = QStringLiteral("Txt_PassW");
+    okButton = QStringLiteral("Cmd_ok");
+    cancelButton = QStringLiteral("Cmd_Cancel");
+    passwordFrameCaption = QStringLiteral(" GateWay For Examination Mode");
+}
+
+FrontPage::FrontPage(const FrontPageSetup &setup)
+    : FormWindow(setup.windowName)
+    , m_setup(setup)
+    , m_help(new HelpDialog(setup.helpDialogName, setup.helpFile, HelpEngine::ForceFile, this))
+    , Timer1(new QTimer(this))
+{
+    setWindowTitle(setup.caption);
+    setClientSize(ClientWidth, ClientHeight);
+
+    auto *banner = Controls::label(this, QStringLiteral("lbl_title"), setup.banner, QRect(20, 24, 750, 60));
+    banner->setAlignment(Qt::AlignCenter);
+    Controls::setFont(banner, 18, true);
+    banner->setStyleSheet(QLatin1String(TealText));
+
+    auto *decor = new ImageControl(QStringLiteral("Image1"), setup.decorPicture, this);
+    decor->setGeometry(60, 140, 260, 220);
+    if (!setup.decorToolTip.isEmpty())
+        decor->setToolTipText(setup.decorToolTip);
+    else
+        decor->setAccessibleName(setup.banner.trimmed());
+
+    buildChoices();
+    buildGateway();
+    buildLogoPanel();
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(LogoPanelMs);
+    connect(Timer1, &QTimer::timeout, this, &FrontPage::Timer1_Timer);
+    Timer1->start();
+}
+
+void FrontPage::buildLogoPanel()
+{
+    m_logoPanel = new LogoPanel(m_setup.logoPanelName, this);
+    m_logoPanel->setGeometry(0, 0, ClientWidth, ClientHeight);
+    m_logoPanel->setStyleSheet(QStringLiteral("LogoPanel { background: #f6f1e3; }"));
+
+    auto *logo = new ImageControl(QStringLiteral("Img_logo"), QStringLiteral("logo.svg"), m_logoPanel);
+    logo->setGeometry(70, 50, 140, 140);
+    logo->setAccessibleName(QStringLiteral("Vivosim logo"));
+    logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto *vs = Controls::label(m_logoPanel, QStringLiteral("lbl_logo"), QStringLiteral("VS"), QRect(240, 46, 120, 60));
+    Controls::setFont(vs, 34, true);
+    vs->setStyleSheet(QStringLiteral("color: #e0674f;"));
+    auto *product = Controls::label(m_logoPanel, QStringLiteral("lbl_product"), m_setup.productLabel, QRect(240, 106, 520, 50));
+    Controls::setFont(product, 26, true);
+    product->setStyleSheet(QLatin1String(TealText));
+    auto *version = Controls::label(m_logoPanel, QStringLiteral("lbl_version"), m_setup.version, QRect(244, 158, 300, 26));
+    Controls::setFont(version, 12);
+
+    auto *subtitle = Controls::label(m_logoPanel, QStringLiteral("lbl_subtitle"), m_setup.subtitle, QRect(70, 230, 650, 70));
+    Controls::setFont(subtitle, 17, true);
+    subtitle->setAlignment(Qt::AlignCenter);
+    subtitle->setStyleSheet(QStringLiteral("color: #3b4a5a;"));
+
+    auto *credit = Controls::label(m_logoPanel, QStringLiteral("lbl_credit"),
+                                   QStringLiteral("Developed by the Vivosim teaching software team, Department of Pharmacology"),
+                                   QRect(70, 330, 650, 44));
+    credit->setAlignment(Qt::AlignCenter);
+    Controls::setFont(credit, 11);
+    auto *web = Controls::label(m_logoPanel, QStringLiteral("lbl_web"), QStringLiteral("www.vivosim.example.org"),
+                                QRect(70, 378, 650, 24));
+    web->setAlignment(Qt::AlignCenter);
+    web->setStyleSheet(QLatin1String(TealText));
+
+    auto *proceed = new ImageControl(QStringLiteral("Image3"), QStringLiteral("proceed.svg"), m_logoPanel);
+    proceed->setGeometry(359, 440, 72, 72);
+    proceed->setToolTipText(QStringLiteral("Click to proceed"));
+    proceed->setCursor(Qt::PointingHandCursor);
+    connect(proceed, &ImageControl::clicked, this, &FrontPage::hideLogoPanel);
+
+    if (m_setup.panelDismissedByDoubleClick)
+        connect(m_logoPanel, &LogoPanel::doubleClicked, this, &FrontPage::hideLogoPanel);
+    else
+        connect(m_logoPanel, &LogoPanel::clicked, this, &FrontPage::hideLogoPanel);
+}
+
+void FrontPage::buildChoices()
+{
+    m_modeFrame = Controls::frame(this, QStringLiteral("Frame_Mode"), QStringLiteral("Click your choice"), QRect(420, 120, 300, 320));
+    Controls::setFont(m_modeFrame, 11, true);
+    struct Choice { QString name; const char *caption; void (FrontPage::*handler)(); };
+    const Choice choices[] = {
+        {m_setup.tutorialButton, "&Tutorial", &FrontPage::tutorialClicked},
+        {m_setup.examButton, "&Examination", &FrontPage::examinationClicked},
+        {m_setup.instructButton, "&Instruction", &FrontPage::instructionClicked},
+        {m_setup.exitButton, "E&xit", &FrontPage::exitClicked},
+    };
+    int y = 44;
+    int outline = 1;
+    for (const Choice &c : choices) {
+        Controls::outline(m_modeFrame, QStringLiteral("Shape%1").arg(outline++), QRect(36, y - 6, 228, 58));
+        auto *b = Controls::button(m_modeFrame, c.name, QString::fromLatin1(c.caption), QRect(44, y, 212, 46));
+        Controls::setFont(b, 11, true);
+        connect(b, &QPushButton::clicked, this, c.handler);
+        y += 68;
+    }
+}
+
+void FrontPage::buildGateway()
+{
+    m_passwordFrame = Controls::frame(this, m_setup.passwordFrame, m_setup.passwordFrameCaption, QRect(400, 170, 340, 200));
+    Controls::setFont(m_passwordFrame, 11, true);
+    auto *label = Controls::label(m_passwordFrame, QStringLiteral("lbl_password"), QStringLiteral("Password  :"), QRect(24, 56, 110, 28));
+    m_entry = new EntryBox(m_setup.passwordEntry, Passwords::MaxLength, m_passwordFrame);
+    m_entry->setGeometry(134, 54, 180, 30);
+    m_entry->setMaskCharacter(m_setup.mask);
+    nameByLabel(m_entry, label);
+    auto *ok = Controls::button(m_passwordFrame, m_setup.okButton, QStringLiteral("&Ok"), QRect(50, 124, 104, 40));
+    auto *cancel = Controls::button(m_passwordFrame, m_setup.cancelButton, QStringLiteral("&Cancel"), QRect(186, 124, 104, 40));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &FrontPage::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &FrontPage::cancelClicked);
+    connect(m_entry, &QLineEdit::returnPressed, this, &FrontPage::okClicked);
+    m_passwordFrame->hide();
+}
+
+void FrontPage::load()
+{
+    for (const FrontPageSetup::LoadStep step : m_setup.loadOrder) {
+        switch (step) {
+        case FrontPageSetup::LoadStep::InitHelp:
+            InitHelpFile(this);
+            break;
+        case FrontPageSetup::LoadStep::ScreenCheck:
+            if (!ScreenCheck::confirmScreen(this))
+                return;
+            break;
+        case FrontPageSetup::LoadStep::DestroyWindows:
+            for (const QString &name : m_setup.windowsDestroyed)
+                WindowRegistry::unload(name);
+            break;
+        case FrontPageSetup::LoadStep::RemoveCloseAndCentre:
+            RemoveCloseMenu(this);
+            CentreForm(this);
+            break;
+        case FrontPageSetup::LoadStep::ResetState:
+            resetPractical();
+            break;
+        }
+    }
+}
+
+void FrontPage::unloaded()
+{
+    if (m_setup.quitHelpOnUnload)
+        QuitHelp();
+}
+
+void FrontPage::Timer1_Timer()
+{
+    hideLogoPanel();
+}
+
+void FrontPage::hideLogoPanel()
+{
+    m_logoPanel->hide();
+    Timer1->stop();
+}
+
+void FrontPage::tutorialClicked()
+{
+    if (!experimentAvailable())
+        return;
+    modeChosen();
+    mode() = 1;
+    enterExperiment();
+}
+
+void FrontPage::examinationClicked()
+{
+    modeChosen();
+    openGateway();
+}
+
+void FrontPage::showGatewayFrames()
+{
+    m_modeFrame->hide();
+    m_passwordFrame->show();
+    m_entry->setFocus();
+}
+
+void FrontPage::openGateway()
+{
+    m_entry->clear();
+    showGatewayFrames();
+}
+
+void FrontPage::okClicked()
+{
+    storePassword(Passwords::normalised(m_entry->text()));
+    if (!Passwords::longEnough(storedPassword())) {
+        MessageBoxes::inform(this, m_setup.shortPasswordMessage, QStringLiteral(" Password Error "));
+        m_entry->clear();
+        passwordRefused();
+        return;
+    }
+    if (!experimentAvailable()) {
+        mode() = 0;
+        gatewayCancelled();
+        return;
+    }
+    mode() = 2;
+    enterExperiment();
+}
+
+void FrontPage::passwordRefused()
+{
+    m_entry->setFocus();
+}
+
+void FrontPage::cancelClicked()
+{
+    gatewayCancelled();
+}
+
+void FrontPage::gatewayCancelled()
+{
+    m_passwordFrame->hide();
+    m_modeFrame->show();
+}
+
+void FrontPage::instructionClicked()
+{
+    m_help->showHelp();
+}
+
+void FrontPage::exitClicked()
+{
+    WindowRegistry::show(WindowNames::Selection);
+    WindowRegistry::unload(objectName());
+}
+
+bool FrontPage::experimentAvailable()
+{
+    if (WindowRegistry::isDefined(m_setup.experimentWindow))
+        return true;
+    MessageBoxes::inform(this, QStringLiteral("This practical is not available yet. Please choose another experiment."),
+                         QString(), MessageBoxes::Icon::Information);
+    return false;
+}
+
+void FrontPage::enterExperiment()
+{
+    // The experiment window is loaded first, then shown; a window that could
+    // not start its practical leaves this page open.
+    if (WindowRegistry::load(m_setup.experimentWindow)) {
+        WindowRegistry::show(m_setup.experimentWindow);
+        WindowRegistry::unload(objectName());
+    }
+}

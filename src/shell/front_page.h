@@ -1,0 +1,106 @@
+#pragma once
+
+#include "form_window.h"
+
+#include <QList>
+#include <QStringList>
+
+class EntryBox;
+class HelpDialog;
+class ImageControl;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class LogoPanel;
+
+// What tells one experiment's front page from another's.
+struct FrontPageSetup
+{
+    enum class LoadStep { InitHelp, ScreenCheck, DestroyWindows, RemoveCloseAndCentre, ResetState };
+
+    QString windowName;
+    QString caption;
+    QString productLabel;
+    QString version;
+    QString subtitle;
+    QString banner;
+    QString decorPicture;
+    QString decorToolTip;
+    QString logoPanelName;
+    bool panelDismissedByDoubleClick = false;
+    QString tutorialButton, examButton, exitButton, instructButton;
+    QString passwordFrame, passwordEntry, okButton, cancelButton;
+    QString passwordFrameCaption;
+    QChar mask;
+    QString shortPasswordMessage;
+    QString helpFile;
+    QString helpDialogName;
+    QString experimentWindow;
+    QStringList windowsDestroyed;
+    QList<LoadStep> loadOrder;
+    bool quitHelpOnUnload = false;
+
+    // The button and gateway names the ileum, oesophagus and rabbit pages share.
+    void useSharedControlNames();
+};
+
+// An experiment's front page: the logo panel for ten seconds, then the choice
+// of Tutorial, Examination (through the password gateway), Instruction and
+// Exit. Each experiment's page supplies its texts and its practical state.
+class FrontPage : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int LogoPanelMs = 10000;
+
+    explicit FrontPage(const FrontPageSetup &setup);
+    void load() override;
+    void unloaded() override;
+
+    QTimer *timer() const { return Timer1; }
+
+public slots:
+    void Timer1_Timer();
+
+protected:
+    virtual void resetPractical() = 0;
+    virtual quint8 &mode() = 0;
+    virtual void storePassword(const QString &normalised) = 0;
+    virtual QString storedPassword() const = 0;
+
+    // The gateway's steps; the heart page words some of them its own way.
+    virtual void openGateway();
+    virtual void passwordRefused();
+    virtual void gatewayCancelled();
+    // Called as Tutorial or Examination is chosen.
+    virtual void modeChosen() {}
+
+    void showGatewayFrames();
+    EntryBox *passwordEntry() const { return m_entry; }
+
+private:
+    void buildLogoPanel();
+    void buildChoices();
+    void buildGateway();
+    void hideLogoPanel();
+    void tutorialClicked();
+    void examinationClicked();
+    void okClicked();
+    void cancelClicked();
+    void instructionClicked();
+    void exitClicked();
+    // False, with a word to the student, while the experiment is not part of
+    // the program yet.
+    bool experimentAvailable();
+    void enterExperiment();
+
+    FrontPageSetup m_setup;
+    LogoPanel *m_logoPanel = nullptr;
+    QGroupBox *m_modeFrame = nullptr;
+    QGroupBox *m_passwordFrame = nullptr;
+    EntryBox *m_entry = nullptr;
+    HelpDialog *m_help = nullptr;
+    QTimer *Timer1 = nullptr;
+};

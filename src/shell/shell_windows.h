@@ -1,0 +1,7 @@
+#pragma once
+
+// Makes the shell's windows known to the window registry: the splash, the
+// selection window, the instructions chooser and the four front pages.
+namespace ShellWindows {
+void define();
+}
