@@ -32,7 +32,7 @@ void define(const QString &name, Factory factory)
 
 bool isDefined(const QString &name)
 {
-    return registry().factories.contains(name);
+    return bool(registry().factories.value(name));
 }
 
 FormWindow *find(const QString &name)

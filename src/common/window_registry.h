@@ -15,6 +15,7 @@ namespace WindowRegistry {
 
 using Factory = std::function<FormWindow *()>;
 
+// An empty factory leaves the window undefined.
 void define(const QString &name, Factory factory);
 bool isDefined(const QString &name);
 

@@ -47,6 +47,11 @@ Frm_instruct::Frm_instruct()
     });
 }
 
+void Frm_instruct::load()
+{
+    CentreForm(this);
+}
+
 void Frm_instruct::unloaded()
 {
     if (!ProgramEnd::hasEnded())

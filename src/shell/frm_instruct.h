@@ -12,6 +12,7 @@ class Frm_instruct final : public FormWindow
 
 public:
     Frm_instruct();
+    void load() override;
     void unloaded() override;
 
     HelpDialog *helpDialog() const { return CmnD_instruct; }

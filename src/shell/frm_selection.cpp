@@ -7,6 +7,7 @@
 #include "program_end.h"
 #include "window_names.h"
 #include "window_registry.h"
+#include "window_utils.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -37,8 +38,8 @@ Frm_Selection::Frm_Selection()
     logo->setAlignment(Qt::AlignCenter);
     logo->setStyleSheet(QStringLiteral("color: #1f5f6b;"));
     auto *title = Controls::label(this, QStringLiteral("Label1"), QStringLiteral("Vivosim T1.00 for Windows 95/98/2000/XP"),
-                                  QRect(120, 20, 640, 44));
-    Controls::setFont(title, 20, true);
+                                  QRect(120, 22, 650, 44));
+    Controls::setFont(title, 17, true);
     title->setStyleSheet(QStringLiteral("color: #1f5f6b;"));
 
     Controls::outline(this, QStringLiteral("Shape1"), QRect(20, 84, 560, 452));
@@ -92,6 +93,7 @@ Frm_Selection::Frm_Selection()
 void Frm_Selection::load()
 {
     InitHelpFile(this);
+    CentreForm(this);
 }
 
 void Frm_Selection::unloaded()

@@ -21,10 +21,6 @@ void quietOffscreenWarnings(QtMsgType type, const QMessageLogContext &context, c
     defaultHandler(type, context, message);
 }
 
-const bool quietInstalled = [] {
-    defaultHandler = qInstallMessageHandler(quietOffscreenWarnings);
-    return true;
-}();
 
 } // namespace
 
@@ -81,6 +77,9 @@ namespace TestWindows {
 
 void useRunFolder()
 {
+    // QtTest installs its own message handler as it starts; ours goes in front.
+    if (!defaultHandler)
+        defaultHandler = qInstallMessageHandler(quietOffscreenWarnings);
     AssetPaths::setFolder(QStringLiteral(VIVOSIM_TEST_RUN_DIR));
 }
 

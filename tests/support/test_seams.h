@@ -60,7 +60,8 @@ private:
 };
 
 namespace TestWindows {
-// Points the program's file look-ups at the build's run folder.
+// Points the program's file look-ups at the build's run folder, and keeps the
+// offscreen platform's own warnings out of the test log.
 void useRunFolder();
 // Unloads every window, closes help and lets deferred deletions happen.
 void unloadEverything();

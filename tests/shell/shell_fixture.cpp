@@ -1,0 +1,28 @@
+#include "shell_fixture.h"
+
+#include "shell_windows.h"
+#include "window_registry.h"
+
+namespace ShellFixture {
+
+void setUp()
+{
+    TestWindows::useRunFolder();
+    ShellWindows::define();
+}
+
+void defineStubs(const QStringList &names)
+{
+    for (const QString &name : names)
+        WindowRegistry::define(name, [name] { return new StubExperimentWindow(name); });
+}
+
+void click(QWidget *window, const QString &button)
+{
+    auto *b = window->findChild<QPushButton *>(button);
+    QVERIFY2(b, qPrintable(button));
+    QVERIFY2(b->isVisible(), qPrintable(button));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace ShellFixture

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "form_window.h"
+#include "test_seams.h"
+
+#include <QPushButton>
+#include <QTest>
+
+// A stand-in for an experiment window, so the front pages have somewhere to go.
+class StubExperimentWindow final : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    explicit StubExperimentWindow(const QString &name) : FormWindow(name) { setClientSize(200, 100); }
+};
+
+namespace ShellFixture {
+
+// Defines the shell's windows and points file look-ups at the run folder.
+void setUp();
+// Defines a stand-in window under each name.
+void defineStubs(const QStringList &names);
+// Clicks the named button of a window.
+void click(QWidget *window, const QString &button);
+
+} // namespace ShellFixture

@@ -1,0 +1,340 @@
+#include "front_page.h"
+#include "heart_state.h"
+#include "help_engine.h"
+#include "help_viewer.h"
+#include "ileum_state.h"
+#include "image_control.h"
+#include "input_boxes.h"
+#include "logo_panel.h"
+#include "oesophagus_state.h"
+#include "rabbit_state.h"
+#include "shell_fixture.h"
+#include "window_names.h"
+#include "window_registry.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+
+using ShellFixture::click;
+
+namespace {
+
+// One experiment's front page as the student meets it.
+struct Page
+{
+    QString window;
+    QString caption;
+    QString panel;
+    bool panelByDoubleClick;
+    QString tutorial, exam, exit;
+    QString gateway, entry, ok, cancel;
+    QString gatewayCaption;
+    QChar mask;
+    QString shortPasswordMessage;
+    QString helpFile;
+    QString experiment;
+    QStringList destroyedOnLoad;
+    quint8 *mode;
+    QString *password;
+    bool heartGateway;
+};
+
+QList<Page> pages()
+{
+    return {
+        {WindowNames::HeartFront, "Vivosim - Heart T1.01", "Frm_logo", false, "Cmd_Tutorial", "cmd_exam", "Cmd_Exit",
+         "Frame_Password", "Txt_PassWord", "Cmd_Ok_Password", "Cmd_Cancel_Password", "GateWay For Examination Mode",
+         QLatin1Char('x'), "Invalid Password.  Password should be atleat 4 character ", "heart.hlp", WindowNames::Heart,
+         {WindowNames::HeartQuestion, WindowNames::Heart, WindowNames::HeartTable}, &Heart::Heart_Mode,
+         &Heart::Heart_Password, true},
+        {WindowNames::IleumFront, " Vivosim - Ileum T1.00", "Frm_logo", true, "Cmd_Tut", "cmd_exam", "Cmd_quit",
+         "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char(' '),
+         "Invalid Passord.  Password should be atleat 4 character ", "ileum.hlp", WindowNames::Ileum,
+         {WindowNames::Ileum, WindowNames::IleumExam}, &ileum::Ileum_Mode, &ileum::Ileum_Password, false},
+        {WindowNames::OesoFront, " Vivosim-Oesophagus T1.00", "Frm_logo", true, "Cmd_Tut", "cmd_exam", "Cmd_quit",
+         "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char(' '),
+         "Invalid Passord.  Password should be atleat 4 character ", "oesopha.hlp", WindowNames::Oesophagus,
+         {WindowNames::Oesophagus, WindowNames::OesoTable}, &Mod_Oeso::Oeso_Mode, &Mod_Oeso::Oeso_Password, false},
+        {WindowNames::RabbitFront, "Vivosim - Rabbit T1.01", "logo_frm", false, "Cmd_Tut", "cmd_exam", "Cmd_quit",
+         "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char('x'),
+         "Invalid Passord.  Password should be atleast 4 character ", "rabbit.hlp", WindowNames::Rabbit,
+         {WindowNames::Rabbit, WindowNames::RabbitTable}, &Rab_eye::Rab_Mode, &Rab_eye::Rab_Password, false},
+    };
+}
+
+void addPageRows(bool withHeart = true)
+{
+    QTest::addColumn<Page>("page");
+    for (const Page &p : pages()) {
+        if (withHeart || !p.heartGateway)
+            QTest::newRow(qPrintable(p.window)) << p;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Page)
+
+class TestFrontPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ShellFixture::setUp(); }
+    void init();
+    void cleanup()
+    {
+        TestWindows::unloadEverything();
+        m_boxes.reset();
+    }
+
+    void loadClearsThePractical_data() { addPageRows(); }
+    void loadClearsThePractical();
+    void logoPanel_data() { addPageRows(); }
+    void logoPanel();
+    void tutorialEntersTheExperiment_data() { addPageRows(); }
+    void tutorialEntersTheExperiment();
+    void passwordRules_data();
+    void passwordRules();
+    void heartModeThroughTheGateway();
+    void otherPagesKeepModeZeroOnRefusal_data() { addPageRows(false); }
+    void otherPagesKeepModeZeroOnRefusal();
+    void eleventhCharacterCannotBeTyped_data() { addPageRows(); }
+    void eleventhCharacterCannotBeTyped();
+    void instructionAndExit_data() { addPageRows(); }
+    void instructionAndExit();
+    void missingPracticalSaysSo();
+
+private:
+    FrontPage *openPage(const Page &page);
+    void typePassword(FrontPage *window, const Page &page, const QString &entry);
+
+    std::unique_ptr<MessageBoxScript> m_boxes;
+};
+
+void TestFrontPages::init()
+{
+    m_boxes = std::make_unique<MessageBoxScript>();
+    QStringList experiments;
+    for (const Page &p : pages())
+        experiments << p.experiment << p.destroyedOnLoad;
+    experiments.removeDuplicates();
+    ShellFixture::defineStubs(experiments);
+}
+
+FrontPage *TestFrontPages::openPage(const Page &page)
+{
+    auto *window = qobject_cast<FrontPage *>(WindowRegistry::show(page.window));
+    if (window)
+        QMetaObject::invokeMethod(window->timer(), "timeout");
+    return window;
+}
+
+void TestFrontPages::typePassword(FrontPage *window, const Page &page, const QString &entry)
+{
+    auto *box = window->findChild<EntryBox *>(page.entry);
+    QVERIFY(box);
+    box->setText(entry);
+    click(window, page.ok);
+}
+
+void TestFrontPages::loadClearsThePractical()
+{
+    QFETCH(Page, page);
+    for (const QString &name : page.destroyedOnLoad)
+        WindowRegistry::show(name);
+    *page.mode = 3;
+    *page.password = QStringLiteral("OLDPASS");
+    FrontPage *window = openPage(page);
+    QVERIFY(window);
+    for (const QString &name : page.destroyedOnLoad)
+        QCOMPARE(WindowRegistry::find(name), nullptr);
+    QCOMPARE(*page.mode, quint8(0));
+    QCOMPARE(page.password->trimmed(), QString());
+    QCOMPARE(window->windowTitle(), page.caption);
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(window->frameGeometry().center().x(), 399);
+    QCOMPARE(m_boxes->count(), 0);
+}
+
+void TestFrontPages::logoPanel()
+{
+    QFETCH(Page, page);
+    auto *window = qobject_cast<FrontPage *>(WindowRegistry::show(page.window));
+    auto *panel = window->findChild<LogoPanel *>(page.panel);
+    QVERIFY(panel && panel->isVisible());
+    QCOMPARE(panel->geometry(), window->rect());
+    QCOMPARE(window->timer()->interval(), 10000);
+
+    // The panel's own click, or double-click on the ileum and oesophagus pages.
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(panel->isVisible(), page.panelByDoubleClick);
+    QTest::mouseDClick(panel, Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(!panel->isVisible());
+
+    // "Click to proceed" and the ten-second timer each hide a fresh panel.
+    WindowRegistry::unload(page.window);
+    window = qobject_cast<FrontPage *>(WindowRegistry::show(page.window));
+    panel = window->findChild<LogoPanel *>(page.panel);
+    auto *proceed = panel->findChild<ImageControl *>(QStringLiteral("Image3"));
+    QCOMPARE(proceed->toolTip(), QStringLiteral("Click to proceed"));
+    QTest::mouseClick(proceed, Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    WindowRegistry::unload(page.window);
+    window = qobject_cast<FrontPage *>(WindowRegistry::show(page.window));
+    panel = window->findChild<LogoPanel *>(page.panel);
+    QMetaObject::invokeMethod(window->timer(), "timeout");
+    QVERIFY(!panel->isVisible());
+}
+
+void TestFrontPages::tutorialEntersTheExperiment()
+{
+    QFETCH(Page, page);
+    FrontPage *window = openPage(page);
+    Heart::Heart_Started = 1;
+    click(window, page.tutorial);
+    QCOMPARE(*page.mode, quint8(1));
+    QVERIFY(WindowRegistry::find(page.experiment));
+    QVERIFY(WindowRegistry::find(page.experiment)->isVisible());
+    QCOMPARE(WindowRegistry::find(page.window), nullptr);
+    if (page.heartGateway)
+        QCOMPARE(Heart::Heart_Started, quint8(0));
+}
+
+void TestFrontPages::passwordRules_data()
+{
+    QTest::addColumn<Page>("page");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("accepted");
+    for (const Page &p : pages()) {
+        const QByteArray name = p.window.toLatin1();
+        QTest::newRow(name + ": three letters among blanks") << p << "  abc " << "" << false;
+        QTest::newRow(name + ": four lower-case letters") << p << "abcd" << "ABCD" << true;
+        QTest::newRow(name + ": inner blank kept") << p << "ab cd" << "AB CD" << true;
+        QTest::newRow(name + ": empty") << p << "" << "" << false;
+    }
+}
+
+void TestFrontPages::passwordRules()
+{
+    QFETCH(Page, page);
+    QFETCH(QString, entry);
+    QFETCH(QString, stored);
+    QFETCH(bool, accepted);
+    FrontPage *window = openPage(page);
+    click(window, page.exam);
+    auto *gateway = window->findChild<QGroupBox *>(page.gateway);
+    QVERIFY(gateway->isVisible());
+    QCOMPARE(gateway->title(), page.gatewayCaption);
+    auto *box = window->findChild<EntryBox *>(page.entry);
+    QCOMPARE(box->maskCharacter(), page.mask);
+    QCOMPARE(box->accessibleName(), QStringLiteral("Password"));
+    QVERIFY(box->hasFocus() || QApplication::focusWidget() == box || !window->isActiveWindow());
+
+    typePassword(window, page, entry);
+    if (accepted) {
+        QCOMPARE(m_boxes->count(), 0);
+        QCOMPARE(page.password->trimmed(), stored);
+        QCOMPARE(*page.mode, quint8(2));
+        QVERIFY(WindowRegistry::find(page.experiment));
+        QCOMPARE(WindowRegistry::find(page.window), nullptr);
+        if (page.heartGateway)
+            QCOMPARE(page.password->size(), 10);
+    } else {
+        QCOMPARE(m_boxes->count(), 1);
+        QCOMPARE(m_boxes->last().text, page.shortPasswordMessage);
+        QCOMPARE(m_boxes->last().title, QStringLiteral(" Password Error "));
+        QCOMPARE(m_boxes->last().buttons, MessageBoxes::Buttons::Ok);
+        QCOMPARE(m_boxes->last().icon, MessageBoxes::Icon::None);
+        QCOMPARE(box->text(), QString());
+        QVERIFY(gateway->isVisible());
+        QCOMPARE(WindowRegistry::find(page.experiment), nullptr);
+    }
+}
+
+void TestFrontPages::heartModeThroughTheGateway()
+{
+    const Page heart = pages().first();
+    FrontPage *window = openPage(heart);
+    auto *box = window->findChild<EntryBox *>(heart.entry);
+
+    click(window, heart.exam);
+    QCOMPARE(Heart::Heart_Mode, quint8(2));
+    click(window, heart.cancel);
+    QCOMPARE(Heart::Heart_Mode, quint8(0));
+    QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("Frame_Mode"))->isVisible());
+
+    // The heart page keeps what was typed when Examination is chosen again.
+    box->setText(QStringLiteral("ab"));
+    click(window, heart.exam);
+    QCOMPARE(box->text(), QStringLiteral("ab"));
+    click(window, heart.ok);
+    QCOMPARE(Heart::Heart_Mode, quint8(2));
+    QCOMPARE(Heart::Heart_Password, QStringLiteral("          "));
+    QVERIFY(window->findChild<QGroupBox *>(heart.gateway)->isVisible());
+    click(window, heart.cancel);
+    QCOMPARE(Heart::Heart_Mode, quint8(0));
+}
+
+void TestFrontPages::otherPagesKeepModeZeroOnRefusal()
+{
+    QFETCH(Page, page);
+    FrontPage *window = openPage(page);
+    click(window, page.exam);
+    typePassword(window, page, QStringLiteral("xyz"));
+    QCOMPARE(*page.mode, quint8(0));
+    click(window, page.cancel);
+    QCOMPARE(*page.mode, quint8(0));
+    // Examination clears what was typed before.
+    window->findChild<EntryBox *>(page.entry)->setText(QStringLiteral("left"));
+    click(window, page.exam);
+    QCOMPARE(window->findChild<EntryBox *>(page.entry)->text(), QString());
+}
+
+void TestFrontPages::eleventhCharacterCannotBeTyped()
+{
+    QFETCH(Page, page);
+    FrontPage *window = openPage(page);
+    click(window, page.exam);
+    auto *box = window->findChild<EntryBox *>(page.entry);
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("abcdefghijk"));
+    QCOMPARE(box->text(), QStringLiteral("abcdefghij"));
+    QCOMPARE(box->displayText(), QString(10, page.mask));
+}
+
+void TestFrontPages::instructionAndExit()
+{
+    QFETCH(Page, page);
+    FrontPage *window = openPage(page);
+    click(window, QStringLiteral("Cmd_Instruct"));
+    QVERIFY(HelpEngine::viewer(page.helpFile));
+    QVERIFY(HelpEngine::viewer(page.helpFile)->pageFound());
+    click(window, page.exit);
+    QVERIFY(WindowRegistry::find(WindowNames::Selection));
+    QCOMPARE(WindowRegistry::find(page.window), nullptr);
+}
+
+void TestFrontPages::missingPracticalSaysSo()
+{
+    const Page rabbit = pages().last();
+    TestWindows::unloadEverything();
+    WindowRegistry::define(rabbit.experiment, nullptr);
+    FrontPage *window = openPage(rabbit);
+    click(window, rabbit.tutorial);
+    QCOMPARE(m_boxes->count(), 1);
+    QVERIFY(m_boxes->last().text.contains(QStringLiteral("not available yet")));
+    QCOMPARE(Rab_eye::Rab_Mode, quint8(0));
+    QCOMPARE(WindowRegistry::find(rabbit.window), window);
+
+    click(window, rabbit.exam);
+    typePassword(window, rabbit, QStringLiteral("good pass"));
+    QCOMPARE(m_boxes->count(), 2);
+    QCOMPARE(Rab_eye::Rab_Mode, quint8(0));
+    QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("Frame_Mode"))->isVisible());
+}
+
+QTEST_MAIN(TestFrontPages)
+#include "tst_front_pages.moc"

@@ -1,0 +1,231 @@
+#include "frm_selection.h"
+#include "frm_vivosim.h"
+#include "help_engine.h"
+#include "help_viewer.h"
+#include "help_files.h"
+#include "image_control.h"
+#include "program_end.h"
+#include "shell_fixture.h"
+#include "window_names.h"
+#include "window_registry.h"
+
+#include <QTimer>
+
+using ShellFixture::click;
+
+class TestStartAndSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ShellFixture::setUp(); }
+    void cleanup()
+    {
+        WindowRegistry::setLastUnloadHandler({});
+        TestWindows::unloadEverything();
+    }
+    void splashClickBeforeFirstTick();
+    void splashTicks_data();
+    void splashTicks();
+    void splashIgnoresKeys();
+    void splashIsCentredWithoutClose();
+    void productHelpTopics_data();
+    void productHelpTopics();
+    void picturesOpenFrontPages_data();
+    void picturesOpenFrontPages();
+    void choosingAnExperimentClosesProductHelp();
+    void chooserReturnsToTheSameSelection_data();
+    void chooserReturnsToTheSameSelection();
+    void chooserOpensInstructions_data();
+    void chooserOpensInstructions();
+    void quitEndsWithWindowsLoaded();
+    void closingSelectionLastEndsTheProgram();
+};
+
+void TestStartAndSelection::splashClickBeforeFirstTick()
+{
+    auto *splash = qobject_cast<Frm_Vivosim *>(WindowRegistry::show(WindowNames::Splash));
+    QVERIFY(splash);
+    QCOMPARE(splash->windowTitle(), QStringLiteral("Vivosim"));
+    QCOMPARE(splash->size(), QSize(668, 466));
+    QPointer<QTimer> timer = splash->timer();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 20);
+    QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(300, 200));
+    QVERIFY(WindowRegistry::find(WindowNames::Selection));
+    QVERIFY(WindowRegistry::find(WindowNames::Selection)->isVisible());
+    QCOMPARE(WindowRegistry::find(WindowNames::Splash), nullptr);
+    QVERIFY(timer.isNull() || !timer->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(timer.isNull());
+}
+
+void TestStartAndSelection::splashTicks_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("selectionShown");
+    QTest::newRow("199th tick keeps the splash") << 199 << false;
+    QTest::newRow("200th tick moves on") << 200 << true;
+}
+
+void TestStartAndSelection::splashTicks()
+{
+    QFETCH(int, ticks);
+    QFETCH(bool, selectionShown);
+    auto *splash = qobject_cast<Frm_Vivosim *>(WindowRegistry::show(WindowNames::Splash));
+    for (int i = 0; i < ticks; ++i)
+        QMetaObject::invokeMethod(splash->timer(), "timeout");
+    QCOMPARE(WindowRegistry::find(WindowNames::Selection) != nullptr, selectionShown);
+    QCOMPARE(WindowRegistry::find(WindowNames::Splash) == nullptr, selectionShown);
+    if (!selectionShown)
+        QCOMPARE(splash->splashTicks(), qint16(ticks));
+}
+
+void TestStartAndSelection::splashIgnoresKeys()
+{
+    FormWindow *splash = WindowRegistry::show(WindowNames::Splash);
+    QTest::keyClick(splash, Qt::Key_Return);
+    QTest::keyClick(splash, Qt::Key_Space);
+    QCOMPARE(WindowRegistry::find(WindowNames::Splash), splash);
+    QCOMPARE(WindowRegistry::find(WindowNames::Selection), nullptr);
+}
+
+void TestStartAndSelection::splashIsCentredWithoutClose()
+{
+    FormWindow *splash = WindowRegistry::show(WindowNames::Splash);
+    QCOMPARE(splash->frameGeometry().topLeft(), QPoint(66, 67));
+    QVERIFY(!splash->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    splash->close();
+    QCOMPARE(WindowRegistry::find(WindowNames::Splash), splash);
+}
+
+void TestStartAndSelection::productHelpTopics_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("topic");
+    QTest::newRow("Introduction") << "Cmd_intro" << 50;
+    QTest::newRow("History") << "Cmd_history" << 60;
+    QTest::newRow("Software-Info") << "Cmd_Soft" << 70;
+    QTest::newRow("Acknowledgements") << "Cmd_ack" << 80;
+}
+
+void TestStartAndSelection::productHelpTopics()
+{
+    QFETCH(QString, button);
+    QFETCH(int, topic);
+    auto *selection = qobject_cast<Frm_Selection *>(WindowRegistry::show(WindowNames::Selection));
+    click(selection, button);
+    QCOMPARE(selection->helpDialog()->helpContext(), topic);
+    QCOMPARE(selection->helpDialog()->helpFile(), QStringLiteral("vivosim"));
+    QVERIFY(HelpEngine::viewer(QStringLiteral("vivosim")));
+    QVERIFY(HelpEngine::viewer(QStringLiteral("vivosim"))->isVisible());
+}
+
+void TestStartAndSelection::picturesOpenFrontPages_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("frontPage");
+    QTest::newRow("frog") << "Img_frog" << "Effect of Drugs on the Frog Oesophagus" << WindowNames::OesoFront;
+    QTest::newRow("guinea pig") << "Img_gpig" << "Bioassay of Histamine on the Guinea-Pig Ileum" << WindowNames::IleumFront;
+    QTest::newRow("heart") << "Img_heart" << "Effects of Drugs on the Frog Heart" << WindowNames::HeartFront;
+    QTest::newRow("rabbit") << "img_rabbit" << "Effects of Drugs on the Rabbit Eye" << WindowNames::RabbitFront;
+}
+
+void TestStartAndSelection::picturesOpenFrontPages()
+{
+    QFETCH(QString, picture);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, frontPage);
+    FormWindow *selection = WindowRegistry::show(WindowNames::Selection);
+    auto *image = selection->findChild<ImageControl *>(picture);
+    QVERIFY(image);
+    QVERIFY(image->pictureLoaded());
+    QCOMPARE(image->toolTip(), toolTip);
+    QCOMPARE(image->accessibleName(), toolTip);
+    QTest::mouseClick(image, Qt::LeftButton);
+    QVERIFY(WindowRegistry::find(frontPage));
+    QCOMPARE(WindowRegistry::find(WindowNames::Selection), nullptr);
+}
+
+void TestStartAndSelection::choosingAnExperimentClosesProductHelp()
+{
+    FormWindow *selection = WindowRegistry::show(WindowNames::Selection);
+    click(selection, QStringLiteral("Cmd_history"));
+    QVERIFY(HelpEngine::viewer(QStringLiteral("vivosim")));
+    QTest::mouseClick(selection->findChild<ImageControl *>(QStringLiteral("Img_heart")), Qt::LeftButton);
+    QCOMPARE(HelpEngine::viewer(QStringLiteral("vivosim")), nullptr);
+}
+
+void TestStartAndSelection::chooserReturnsToTheSameSelection_data()
+{
+    QTest::addColumn<bool>("byClose");
+    QTest::newRow("Return button") << false;
+    QTest::newRow("title-bar Close") << true;
+}
+
+void TestStartAndSelection::chooserReturnsToTheSameSelection()
+{
+    QFETCH(bool, byClose);
+    FormWindow *selection = WindowRegistry::show(WindowNames::Selection);
+    click(selection, QStringLiteral("Cmd_Instruct"));
+    QVERIFY(!selection->isVisible());
+    FormWindow *chooser = WindowRegistry::find(WindowNames::Instructions);
+    QVERIFY(chooser && chooser->isVisible());
+    QCOMPARE(chooser->windowTitle(), QStringLiteral("Vivosim T1.00 for Win 95/98/2000/XP"));
+    if (byClose)
+        chooser->close();
+    else
+        click(chooser, QStringLiteral("Command5"));
+    QCOMPARE(WindowRegistry::find(WindowNames::Instructions), nullptr);
+    QCOMPARE(WindowRegistry::find(WindowNames::Selection), selection);
+    QVERIFY(selection->isVisible());
+}
+
+void TestStartAndSelection::chooserOpensInstructions_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("helpFile");
+    QTest::newRow("Heart") << "Cmd_heart" << "heart.hlp";
+    QTest::newRow("Ileum") << "Cmd_ileum" << "ileum.hlp";
+    QTest::newRow("Frog") << "Cmd_frog" << "oesopha.hlp";
+    QTest::newRow("Rabbit") << "Cmd_rabbit" << "rabbit.hlp";
+}
+
+void TestStartAndSelection::chooserOpensInstructions()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, helpFile);
+    WindowRegistry::show(WindowNames::Selection);
+    FormWindow *chooser = WindowRegistry::show(WindowNames::Instructions);
+    click(chooser, button);
+    QVERIFY(HelpEngine::viewer(helpFile));
+    QVERIFY(HelpEngine::viewer(helpFile)->pageFound());
+    QCOMPARE(WindowRegistry::find(WindowNames::Instructions), chooser);
+}
+
+void TestStartAndSelection::quitEndsWithWindowsLoaded()
+{
+    FormWindow *selection = WindowRegistry::show(WindowNames::Selection);
+    WindowRegistry::load(WindowNames::HeartFront);
+    click(selection, QStringLiteral("Cmd_intro"));
+    HelpEngine::run(nullptr, QStringLiteral("rabbit.hlp"), HelpEngine::ForceFile, 0);
+    click(selection, QStringLiteral("Cmd_quit"));
+    QVERIFY(ProgramEnd::hasEnded());
+    QVERIFY(WindowRegistry::loadedNames().isEmpty());
+    QCOMPARE(HelpEngine::viewer(QStringLiteral("rabbit.hlp")), nullptr);
+}
+
+void TestStartAndSelection::closingSelectionLastEndsTheProgram()
+{
+    WindowRegistry::setLastUnloadHandler([] { ProgramEnd::endProgram(); });
+    FormWindow *selection = WindowRegistry::show(WindowNames::Selection);
+    click(selection, QStringLiteral("Cmd_ack"));
+    selection->close();
+    QCOMPARE(WindowRegistry::find(WindowNames::Selection), nullptr);
+    QCOMPARE(HelpEngine::viewer(QStringLiteral("vivosim")), nullptr);
+    QVERIFY(ProgramEnd::hasEnded());
+}
+
+QTEST_MAIN(TestStartAndSelection)
+#include "tst_start_and_selection.moc"
