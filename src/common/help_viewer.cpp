@@ -1,5 +1,7 @@
 #include "help_viewer.h"
 
+#include "window_utils.h"
+
 #include <QFile>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -49,6 +51,8 @@ void HelpViewer::showTopic(const QString &anchor)
 
 void HelpViewer::present()
 {
+    if (!isVisible())
+        CentreForm(this);
     show();
     raise();
     activateWindow();

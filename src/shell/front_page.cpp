@@ -90,8 +90,8 @@ void FrontPage::buildLogoPanel()
     auto *version = Controls::label(m_logoPanel, QStringLiteral("lbl_version"), m_setup.version, QRect(244, 158, 300, 26));
     Controls::setFont(version, 12);
 
-    auto *subtitle = Controls::label(m_logoPanel, QStringLiteral("lbl_subtitle"), m_setup.subtitle, QRect(70, 230, 650, 70));
-    Controls::setFont(subtitle, 17, true);
+    auto *subtitle = Controls::label(m_logoPanel, QStringLiteral("lbl_subtitle"), m_setup.subtitle, QRect(125, 230, 540, 70));
+    Controls::setFont(subtitle, 16, true);
     subtitle->setAlignment(Qt::AlignCenter);
     subtitle->setStyleSheet(QStringLiteral("color: #3b4a5a;"));
 
