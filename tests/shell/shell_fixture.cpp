@@ -3,6 +3,11 @@
 #include "shell_windows.h"
 #include "window_registry.h"
 
+void RefusingExperimentWindow::load()
+{
+    WindowRegistry::unload(objectName());
+}
+
 namespace ShellFixture {
 
 void setUp()

@@ -15,6 +15,17 @@ public:
     explicit StubExperimentWindow(const QString &name) : FormWindow(name) { setClientSize(200, 100); }
 };
 
+// An experiment window whose practical cannot start (its drug file is
+// broken): its load unloads it again.
+class RefusingExperimentWindow final : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    explicit RefusingExperimentWindow(const QString &name) : FormWindow(name) {}
+    void load() override;
+};
+
 namespace ShellFixture {
 
 // Defines the shell's windows and points file look-ups at the run folder.

@@ -105,6 +105,8 @@ private slots:
     void instructionAndExit_data() { addPageRows(); }
     void instructionAndExit();
     void missingPracticalSaysSo();
+    void practicalThatCannotStartLeavesThePageOpen_data() { addPageRows(); }
+    void practicalThatCannotStartLeavesThePageOpen();
 
 private:
     FrontPage *openPage(const Page &page);
@@ -334,6 +336,21 @@ void TestFrontPages::missingPracticalSaysSo()
     QCOMPARE(m_boxes->count(), 2);
     QCOMPARE(Rab_eye::Rab_Mode, quint8(0));
     QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("Frame_Mode"))->isVisible());
+}
+
+void TestFrontPages::practicalThatCannotStartLeavesThePageOpen()
+{
+    QFETCH(Page, page);
+    WindowRegistry::define(page.experiment, [name = page.experiment] { return new RefusingExperimentWindow(name); });
+    FrontPage *window = openPage(page);
+    click(window, page.tutorial);
+    QCOMPARE(WindowRegistry::find(page.experiment), nullptr);
+    QCOMPARE(WindowRegistry::find(page.window), window);
+    QVERIFY(window->isVisible());
+    click(window, page.exam);
+    typePassword(window, page, QStringLiteral("abcd"));
+    QCOMPARE(WindowRegistry::find(page.window), window);
+    QVERIFY(window->isVisible());
 }
 
 QTEST_MAIN(TestFrontPages)
