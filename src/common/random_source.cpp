@@ -58,7 +58,8 @@ int drawInRange(int a, int b)
 {
     const float span = static_cast<float>(b - a + 1);
     const float value = span * draw() + static_cast<float>(a);
-    return Numbers::intFloor(value);
+    // The largest draw below 1 can round up to b + 1 in single precision.
+    return qMin(Numbers::intFloor(value), b);
 }
 
 } // namespace Chance

@@ -105,6 +105,7 @@ void TestNumbers::drawInRange_data()
     QTest::newRow("highest draw") << 0.9999999f << 5 << 12 << 12;
     QTest::newRow("middle") << 0.5f << 5 << 12 << 9;
     QTest::newRow("single value") << 0.7f << 3 << 3 << 3;
+    QTest::newRow("largest draw rounds up but stays at the top") << 0.99999994f << 179 << 185 << 185;
 }
 
 void TestNumbers::drawInRange()
