@@ -1,4 +1,5 @@
 #include "asset_paths.h"
+#include "ileum_windows.h"
 #include "program_end.h"
 #include "shell_windows.h"
 #include "window_names.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     WindowRegistry::setLastUnloadHandler([] { ProgramEnd::endProgram(); });
 
     ShellWindows::define();
+    IleumWindows::define();
 
     WindowRegistry::show(WindowNames::Splash);
     return app.exec();

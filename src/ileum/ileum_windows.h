@@ -1,0 +1,9 @@
+#pragma once
+
+// Makes the ileum practical's windows known to the window registry: the
+// experiment window, the scoring window and the questions window.
+namespace IleumWindows {
+
+void define();
+
+} // namespace IleumWindows
