@@ -1,4 +1,5 @@
 #include "asset_paths.h"
+#include "heart_windows.h"
 #include "ileum_windows.h"
 #include "program_end.h"
 #include "shell_windows.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     WindowRegistry::setLastUnloadHandler([] { ProgramEnd::endProgram(); });
 
     ShellWindows::define();
+    HeartWindows::define();
     IleumWindows::define();
 
     WindowRegistry::show(WindowNames::Splash);

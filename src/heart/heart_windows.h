@@ -1,0 +1,7 @@
+#pragma once
+
+// Makes the frog heart's windows known to the window registry: the
+// experiment window, its results table and its questions window.
+namespace HeartWindows {
+void define();
+}
