@@ -17,9 +17,9 @@
 
 namespace {
 
-constexpr int ClientWidth = 680;
+constexpr int ClientWidth = 760;
 constexpr int ClientHeight = 460;
-const QRect GridPlace(20, 72, 640, 288);
+const QRect GridPlace(20, 72, 720, 288);
 
 TextGrid *resultsGrid(const QString &name, QWidget *parent)
 {
@@ -49,10 +49,10 @@ Frm_Heart_Table::Frm_Heart_Table()
 
     QLabel *title = Controls::label(this, QStringLiteral("tabletitleLbl"),
                                     QStringLiteral("Table: Effects of drugs on the isolated heart of frog."),
-                                    QRect(20, 10, 640, 28));
+                                    QRect(20, 10, 720, 28));
     title->setAlignment(Qt::AlignCenter);
     Controls::setFont(title, 12, true);
-    examno = Controls::label(this, QStringLiteral("examno"), QString(), QRect(20, 40, 640, 24));
+    examno = Controls::label(this, QStringLiteral("examno"), QString(), QRect(20, 40, 720, 24));
     examno->setAlignment(Qt::AlignCenter);
     Controls::setFont(examno, 11, true);
 
@@ -69,7 +69,7 @@ Frm_Heart_Table::Frm_Heart_Table()
                                           QStringLiteral("Drug Identified by the Student"), QRect(20, 410, 216, 22));
     Txt_drug_Identified = answerBox(this, QStringLiteral("Txt_drug_Identified"), Lab_Drug_Identified, 408);
 
-    Cmd_Ret = Controls::button(this, QStringLiteral("Cmd_Ret"), QStringLiteral("&Return "), QRect(540, 384, 120, 40));
+    Cmd_Ret = Controls::button(this, QStringLiteral("Cmd_Ret"), QStringLiteral("&Return "), QRect(620, 384, 120, 40));
     Controls::setFont(Cmd_Ret, 10, true);
     connect(Cmd_Ret, &QPushButton::clicked, this, &Frm_Heart_Table::Cmd_Ret_Click);
 }
