@@ -18,7 +18,10 @@ void NumberBox::keyPressEvent(QKeyEvent *event)
     const bool backspace = event->key() == Qt::Key_Backspace;
     const bool allowed = text.size() == 1 && (text[0].isDigit() || text[0] == u'.')
                          && text[0].unicode() < 128 && !(event->modifiers() & Qt::ControlModifier);
-    if (backspace || allowed)
+    // A typed character replaces the selection, so the selection counts as gone.
+    const qsizetype kept = this->text().size() - selectedText().size();
+    const bool fits = m_typedLength < 0 || kept < m_typedLength;
+    if (backspace || (allowed && fits))
         QLineEdit::keyPressEvent(event);
     else
         event->accept();

@@ -13,8 +13,16 @@ class NumberBox final : public QLineEdit
 public:
     NumberBox(const QString &name, QWidget *parent);
 
+    // How many characters the student may type. Unlike the line edit's own
+    // maximum length it never cuts what the program writes (a dose button may
+    // put " 12.8" into a box whose typing stops at four characters).
+    void setTypedLength(int characters) { m_typedLength = characters; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int m_typedLength = -1;
 };
 
 // A box the program writes into and the student only reads: every key is

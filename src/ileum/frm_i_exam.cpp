@@ -6,7 +6,6 @@
 #include "input_boxes.h"
 #include "message_boxes.h"
 #include "passwords.h"
-#include "typed_length_limit.h"
 #include "window_names.h"
 #include "window_registry.h"
 #include "window_utils.h"
@@ -84,7 +83,7 @@ void Frm_I_Exam::buildStudentPanel()
     Txt_Cal_Con->setGeometry(155, 112, 140, 30);
     Controls::setFont(Txt_Cal_Con, 10);
     Txt_Cal_Con->setText(QStringLiteral(" "));
-    TypedLengthLimit::apply(Txt_Cal_Con, 6);
+    Txt_Cal_Con->setTypedLength(6);
     nameByLabel(Txt_Cal_Con, prompt);
     connect(okButton(Frame_Match, QStringLiteral("com_student"), QStringLiteral("&OK"), 190), &QPushButton::clicked,
             this, &Frm_I_Exam::com_student_Click);

@@ -13,7 +13,6 @@
 #include "paper_widget.h"
 #include "recorder_config.h"
 #include "ruler_picture.h"
-#include "typed_length_limit.h"
 #include "window_names.h"
 
 #include <QGroupBox>
@@ -39,7 +38,7 @@ NumberBox *numberBox(QWidget *parent, const QString &name, const QRect &place, i
 {
     auto *box = new NumberBox(name, parent);
     box->setGeometry(place);
-    TypedLengthLimit::apply(box, typedLength);
+    box->setTypedLength(typedLength);
     nameByLabel(box, label);
     return box;
 }

@@ -43,6 +43,7 @@ private slots:
     void windowDiscardsKeys();
     void numberBoxKeys_data();
     void numberBoxKeys();
+    void numberBoxTypedLength();
     void displayBoxTakesNothing();
     void entryBoxLimitAndMask();
     void boxNamedByItsLabel();
@@ -196,6 +197,21 @@ void TestWindowUtils::numberBoxKeys()
     QTest::keyClick(&box, Qt::Key_Backspace);
     QCOMPARE(box.text(), shown.chopped(1));
     QVERIFY(box.contextMenuPolicy() == Qt::NoContextMenu);
+}
+
+void TestWindowUtils::numberBoxTypedLength()
+{
+    QWidget parent;
+    NumberBox box(QStringLiteral("Txt_Dose"), &parent);
+    box.setTypedLength(4);
+    QTest::keyClicks(&box, QStringLiteral("0.125"));
+    QCOMPARE(box.text(), QStringLiteral("0.12"));
+    // What the program writes is never cut, and a selection may be typed over.
+    box.setText(QStringLiteral(" 12.8"));
+    QCOMPARE(box.text(), QStringLiteral(" 12.8"));
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("3"));
+    QCOMPARE(box.text(), QStringLiteral("3"));
 }
 
 void TestWindowUtils::displayBoxTakesNothing()

@@ -4,13 +4,11 @@
 #include "front_page.h"
 #include "heart_windows.h"
 #include "paper_image.h"
-#include "shell_windows.h"
 #include "window_names.h"
 #include "window_registry.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -18,8 +16,7 @@ namespace HeartWindowFixture {
 
 void setUp()
 {
-    TestWindows::useRunFolder();
-    ShellWindows::define();
+    ShellFixture::setUp();
     HeartWindows::define();
 }
 
@@ -77,15 +74,6 @@ void swingLever(Frm_Heart *window)
     window->lever1_Timer();
     for (int step = 0; step < 1000 && window->experiment().state().lever.swinging(); ++step)
         window->swingTimer_Timer();
-}
-
-void click(QWidget *window, const QString &button)
-{
-    auto *b = window->findChild<QPushButton *>(button);
-    QVERIFY2(b, qPrintable(button));
-    QVERIFY2(b->isVisible(), qPrintable(button));
-    QVERIFY2(b->isEnabled(), qPrintable(button));
-    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 QColor paperPixel(const PaperImage &paper, int x, int y)

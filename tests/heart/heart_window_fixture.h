@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frm_heart.h"
+#include "shell_fixture.h"
 #include "test_seams.h"
 
 #include <QColor>
@@ -38,8 +39,7 @@ template <class T> T *control(QWidget *window, const QString &name)
 {
     return window->findChild<T *>(name);
 }
-// Clicks a named button of a window (it must be visible and enabled).
-void click(QWidget *window, const QString &button);
+using ShellFixture::click;
 
 QColor paperPixel(const PaperImage &paper, int x, int y);
 // How many pixels inside the area are not the paper's colour.

@@ -27,6 +27,7 @@ void click(QWidget *window, const QString &button)
     auto *b = window->findChild<QPushButton *>(button);
     QVERIFY2(b, qPrintable(button));
     QVERIFY2(b->isVisible(), qPrintable(button));
+    QVERIFY2(b->isEnabled(), qPrintable(button));
     QTest::mouseClick(b, Qt::LeftButton);
 }
 

@@ -32,7 +32,7 @@ namespace ShellFixture {
 void setUp();
 // Defines a stand-in window under each name.
 void defineStubs(const QStringList &names);
-// Clicks the named button of a window.
+// Clicks the named button of a window (it must be visible and enabled).
 void click(QWidget *window, const QString &button);
 
 } // namespace ShellFixture
