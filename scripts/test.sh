@@ -5,6 +5,6 @@
 set -euo pipefail
 EXTRA_PACKAGES=(cups printer-driver-cups-pdf)
 BUILD_DIR=build-test
-CMAKE_OPTIONS="-DCMAKE_BUILD_TYPE=Debug -DVIVOSIM_SANITIZE=ON"
+CMAKE_OPTIONS="-DCMAKE_BUILD_TYPE=Debug -DVIVOSIM_SANITIZE=ON -DVIVOSIM_WARNINGS_AS_ERRORS=ON"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j 2 "$@"

@@ -1,10 +1,10 @@
-#include "asset_paths.h"
-#include "heart_windows.h"
-#include "ileum_windows.h"
-#include "program_end.h"
-#include "shell_windows.h"
-#include "window_names.h"
-#include "window_registry.h"
+#include "core/asset_paths.h"
+#include "heart/ui/heart_windows.h"
+#include "ileum/ui/ileum_windows.h"
+#include "widgets/program_end.h"
+#include "shell/shell_windows.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,9 +1,9 @@
-#include "frm_heart_main.h"
+#include "shell/frm_heart_main.h"
 
-#include "heart_state.h"
-#include "input_boxes.h"
-#include "passwords.h"
-#include "window_names.h"
+#include "heart/model/heart_state.h"
+#include "widgets/input_boxes.h"
+#include "core/passwords.h"
+#include "widgets/window_names.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "front_page.h"
+#include "shell/front_page.h"
 
 // The frog heart's front page. Its gateway sets the Examination mode as soon
 // as Examination is chosen and takes it back on Cancel.

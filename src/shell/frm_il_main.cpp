@@ -1,8 +1,8 @@
-#include "frm_il_main.h"
+#include "shell/frm_il_main.h"
 
-#include "ileum_state.h"
-#include "passwords.h"
-#include "window_names.h"
+#include "ileum/model/ileum_state.h"
+#include "core/passwords.h"
+#include "widgets/window_names.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "front_page.h"
+#include "shell/front_page.h"
 
 // The guinea-pig ileum's front page.
 class Frm_il_main final : public FrontPage

@@ -1,12 +1,12 @@
-#include "frm_instruct.h"
+#include "shell/frm_instruct.h"
 
-#include "controls.h"
-#include "help_engine.h"
-#include "help_files.h"
-#include "program_end.h"
-#include "window_names.h"
-#include "window_registry.h"
-#include "window_utils.h"
+#include "widgets/controls.h"
+#include "widgets/help_engine.h"
+#include "widgets/help_files.h"
+#include "widgets/program_end.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
+#include "widgets/window_utils.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "frm_oeso_main.h"
+#include "shell/frm_oeso_main.h"
 
-#include "oesophagus_state.h"
-#include "passwords.h"
-#include "window_names.h"
+#include "oesophagus/model/oesophagus_state.h"
+#include "core/passwords.h"
+#include "widgets/window_names.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "front_page.h"
+#include "shell/front_page.h"
 
 // The frog oesophagus's front page.
 class Frm_Oeso_main final : public FrontPage

@@ -1,8 +1,8 @@
-#include "frm_rab_main.h"
+#include "shell/frm_rab_main.h"
 
-#include "rabbit_state.h"
-#include "passwords.h"
-#include "window_names.h"
+#include "rabbit/model/rabbit_state.h"
+#include "core/passwords.h"
+#include "widgets/window_names.h"
 
 namespace {
 

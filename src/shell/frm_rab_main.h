@@ -1,6 +1,6 @@
 #pragma once
 
-#include "front_page.h"
+#include "shell/front_page.h"
 
 // The rabbit eye's front page.
 class Frm_Rab_main final : public FrontPage

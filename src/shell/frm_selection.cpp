@@ -1,13 +1,13 @@
-#include "frm_selection.h"
+#include "shell/frm_selection.h"
 
-#include "controls.h"
-#include "help_engine.h"
-#include "help_files.h"
-#include "image_control.h"
-#include "program_end.h"
-#include "window_names.h"
-#include "window_registry.h"
-#include "window_utils.h"
+#include "widgets/controls.h"
+#include "widgets/help_engine.h"
+#include "widgets/help_files.h"
+#include "widgets/image_control.h"
+#include "widgets/program_end.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
+#include "widgets/window_utils.h"
 
 #include <QGroupBox>
 #include <QLabel>

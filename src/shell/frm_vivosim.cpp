@@ -1,9 +1,9 @@
-#include "frm_vivosim.h"
+#include "shell/frm_vivosim.h"
 
-#include "image_control.h"
-#include "window_names.h"
-#include "window_registry.h"
-#include "window_utils.h"
+#include "widgets/image_control.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
+#include "widgets/window_utils.h"
 
 #include <QMouseEvent>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form_window.h"
+#include "widgets/form_window.h"
 
 class QTimer;
 

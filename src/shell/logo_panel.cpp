@@ -1,4 +1,4 @@
-#include "logo_panel.h"
+#include "shell/logo_panel.h"
 
 #include <QMouseEvent>
 

@@ -1,14 +1,14 @@
-#include "shell_windows.h"
+#include "shell/shell_windows.h"
 
-#include "frm_heart_main.h"
-#include "frm_il_main.h"
-#include "frm_instruct.h"
-#include "frm_oeso_main.h"
-#include "frm_rab_main.h"
-#include "frm_selection.h"
-#include "frm_vivosim.h"
-#include "window_names.h"
-#include "window_registry.h"
+#include "shell/frm_heart_main.h"
+#include "shell/frm_il_main.h"
+#include "shell/frm_instruct.h"
+#include "shell/frm_oeso_main.h"
+#include "shell/frm_rab_main.h"
+#include "shell/frm_selection.h"
+#include "shell/frm_vivosim.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
 
 namespace ShellWindows {
 

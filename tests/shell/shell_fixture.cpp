@@ -1,7 +1,7 @@
-#include "shell_fixture.h"
+#include "shell/shell_fixture.h"
 
-#include "shell_windows.h"
-#include "window_registry.h"
+#include "shell/shell_windows.h"
+#include "widgets/window_registry.h"
 
 void RefusingExperimentWindow::load()
 {
@@ -12,7 +12,7 @@ namespace ShellFixture {
 
 void setUp()
 {
-    TestWindows::useRunFolder();
+    TestSeams::useRunFolder();
     ShellWindows::define();
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
-#include "form_window.h"
-#include "test_seams.h"
+#include "support/seams/fake_clock.h"
+#include "support/seams/run_folder.h"
+#include "support/seams/scripted_random.h"
+#include "support/windows/message_box_script.h"
+#include "support/windows/test_windows.h"
+#include "widgets/form_window.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "program_end.h"
-#include "shell_fixture.h"
-#include "window_names.h"
-#include "window_registry.h"
+#include "widgets/program_end.h"
+#include "shell/shell_fixture.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
 
 // Runs on a 1024-pixel screen.
 class TestScreenWarning : public QObject

@@ -1,13 +1,13 @@
-#include "frm_selection.h"
-#include "frm_vivosim.h"
-#include "help_engine.h"
-#include "help_viewer.h"
-#include "help_files.h"
-#include "image_control.h"
-#include "program_end.h"
-#include "shell_fixture.h"
-#include "window_names.h"
-#include "window_registry.h"
+#include "shell/frm_selection.h"
+#include "shell/frm_vivosim.h"
+#include "widgets/help_engine.h"
+#include "widgets/help_viewer.h"
+#include "widgets/help_files.h"
+#include "widgets/image_control.h"
+#include "widgets/program_end.h"
+#include "shell/shell_fixture.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
 
 #include <QTimer>
 

@@ -1,0 +1,100 @@
+#include "heart/model/heart_result_tables.h"
+
+#include "heart/model/heart_state.h"
+
+namespace Heart::ResultTables {
+
+namespace {
+
+// A serial number as the tables print it, padded on the right.
+QString serial(int number)
+{
+    return QString::number(number) + QStringLiteral("       ");
+}
+
+QString rateText(quint8 rate)
+{
+    return QString::number(rate) + QStringLiteral("       ");
+}
+
+// Examination 3's rows, one per heart, under the given header.
+TextTable heartRows(const QStringList &header, const QVector<double> &widths)
+{
+    TextTable table;
+    table.rows = Heart_HeartNo + 1;
+    table.columnWidthsInA = widths;
+    table.cells.append(header);
+    for (int i = 1; i <= Heart_HeartNo; ++i) {
+        const HeartExam3Row row = Heart_Exam3Rates.value(i);
+        table.cells.append({serial(i), QString::number(row.EpiRate), QString::number(row.AChRate),
+                            QString::number(row.UnknownRate)});
+    }
+    return table;
+}
+
+} // namespace
+
+TextTable modelTable()
+{
+    TextTable table;
+    table.rows = 3;
+    table.columnWidthsInA = {10, 15, 20, 15, 10};
+    table.tallHeader = true;
+    table.cells = {
+        {" Sr. No.", "     Drug", " Heart Rate(beats/min)", "   Amplitude", "  Tone"},
+        {"  1   ", "Control", "   67   ", "Normal", "Normal"},
+        {"  2   ", "Epinephrine", "   85   ", "Increased", "No change"},
+    };
+    return table;
+}
+
+TextTable exam1Table()
+{
+    TextTable table;
+    table.rows = Heart_DrugCount + 1;
+    table.columnWidthsInA = {10, 18, 18, 19, 10};
+    table.tallHeader = true;
+    table.tallRows = true;
+    table.cells.append({" Serial No.", " Drug Given     ", " Drug Identified ", " Heart Beats/min ", " Tone"});
+    for (int i = 1; i <= Heart_DrugCount; ++i) {
+        const HeartExam1Result &result = Heart_Exam1Results.at(i);
+        if (result.Identified.trimmed().isEmpty())
+            continue;
+        const QString rate = result.Rate == 0 ? QStringLiteral(" Drug Not Injected ") : rateText(result.Rate);
+        table.cells.append({serial(int(table.cells.size())), result.Given, result.Identified, rate,
+                            result.Tone + QStringLiteral("    ")});
+    }
+    return table;
+}
+
+TextTable exam2Table()
+{
+    TextTable table;
+    table.rows = Heart_Exam2Count + 1;
+    table.columnWidthsInA = {10, 18, 20, 15, 10};
+    table.tallHeader = true;
+    table.tallRows = true;
+    table.cells.append({"Sr. No.", " Drugs Injected ", " Heart Rate(beats/min)", " Tone"});
+    for (int k = 1; k <= Heart_Exam2Count; ++k) {
+        const HeartExam2Entry entry = Heart_Exam2Log.value(k);
+        table.cells.append({serial(k), entry.DrugText, rateText(entry.Rate), entry.Tone});
+    }
+    return table;
+}
+
+TextTable exam3Table()
+{
+    TextTable table = heartRows({" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "},
+                                {0, 18, 18, 18});
+    table.tallHeader = true;
+    return table;
+}
+
+TextTable comparisonTable()
+{
+    // 155, 185 and 235 widths of "A" in pixels, taken as twips (15 to a pixel).
+    return heartRows({" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "},
+                     {0, 155.0 / 15.0, 185.0 / 15.0, 235.0 / 15.0});
+}
+
+} // namespace Heart::ResultTables

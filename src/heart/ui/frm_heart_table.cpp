@@ -1,0 +1,158 @@
+#include "heart/ui/frm_heart_table.h"
+
+#include "widgets/controls.h"
+#include "heart/ui/frm_heart.h"
+#include "heart/model/heart_result_tables.h"
+#include "heart/model/heart_state.h"
+#include "heart/ui/heart_table_grid.h"
+#include "widgets/input_boxes.h"
+#include "widgets/text_grid.h"
+#include "widgets/window_names.h"
+#include "widgets/window_registry.h"
+#include "widgets/window_utils.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int ClientWidth = 760;
+constexpr int ClientHeight = 460;
+const QRect GridPlace(20, 72, 720, 288);
+
+TextGrid *resultsGrid(const QString &name, QWidget *parent)
+{
+    auto *grid = new TextGrid(name, parent);
+    grid->setGeometry(GridPlace);
+    grid->setAccessibleName(QStringLiteral("Table: Effects of drugs on the isolated heart of frog."));
+    return grid;
+}
+
+DisplayBox *answerBox(QWidget *parent, const QString &name, QLabel *label, int top)
+{
+    auto *box = new DisplayBox(name, parent);
+    box->setGeometry(240, top, 220, 26);
+    nameByLabel(box, label);
+    box->hide();
+    label->hide();
+    return box;
+}
+
+} // namespace
+
+Frm_Heart_Table::Frm_Heart_Table()
+    : FormWindow(WindowNames::HeartTable)
+{
+    setWindowTitle(QStringLiteral("Vivosim -  Heart T1.01 "));
+    setClientSize(ClientWidth, ClientHeight);
+
+    QLabel *title = Controls::label(this, QStringLiteral("tabletitleLbl"),
+                                    QStringLiteral("Table: Effects of drugs on the isolated heart of frog."),
+                                    QRect(20, 10, 720, 28));
+    title->setAlignment(Qt::AlignCenter);
+    Controls::setFont(title, 12, true);
+    examno = Controls::label(this, QStringLiteral("examno"), QString(), QRect(20, 40, 720, 24));
+    examno->setAlignment(Qt::AlignCenter);
+    Controls::setFont(examno, 11, true);
+
+    MsGrid_Table = resultsGrid(QStringLiteral("MsGrid_Table"), this);
+    MsGrid_Table1_R = resultsGrid(QStringLiteral("MsGrid_Table1_R"), this);
+    MsGrid_Table1_R->hide();
+    for (TextGrid *grid : {MsGrid_Table, MsGrid_Table1_R})
+        grid->viewport()->installEventFilter(this);
+
+    Lab_UnKnown_drug = Controls::label(this, QStringLiteral("Lab_UnKnown_drug"), QStringLiteral("Unknown Drug Given"),
+                                       QRect(20, 374, 216, 22));
+    Txt_unknowndrug = answerBox(this, QStringLiteral("Txt_unknowndrug"), Lab_UnKnown_drug, 372);
+    Lab_Drug_Identified = Controls::label(this, QStringLiteral("Lab_Drug_Identified"),
+                                          QStringLiteral("Drug Identified by the Student"), QRect(20, 410, 216, 22));
+    Txt_drug_Identified = answerBox(this, QStringLiteral("Txt_drug_Identified"), Lab_Drug_Identified, 408);
+
+    Cmd_Ret = Controls::button(this, QStringLiteral("Cmd_Ret"), QStringLiteral("&Return "), QRect(620, 384, 120, 40));
+    Controls::setFont(Cmd_Ret, 10, true);
+    connect(Cmd_Ret, &QPushButton::clicked, this, &Frm_Heart_Table::Cmd_Ret_Click);
+}
+
+void Frm_Heart_Table::load()
+{
+    CentreForm(this);
+    if (Heart::Heart_Mode == Heart::TutorialMode) {
+        examno->setText(QStringLiteral("Model Table"));
+        HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::modelTable(), fontMetrics());
+        return;
+    }
+    m_TablePage = Exam1Page;
+    Cmd_Ret->setText(QStringLiteral("&Ok"));
+    examno->setText(QStringLiteral("Examination 1"));
+    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam1Table(), fontMetrics());
+}
+
+void Frm_Heart_Table::showExam2Table()
+{
+    m_TablePage = Exam2Page;
+    examno->setText(QStringLiteral("Examination 2"));
+    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam2Table(), fontMetrics());
+    showAnswers(Heart::Heart_Exam2Drug, Heart::Heart_Exam2Answer);
+}
+
+void Frm_Heart_Table::showExam3Table()
+{
+    m_TablePage = Exam3Page;
+    MsGrid_Table->hide();
+    examno->setText(QStringLiteral("Examination 3"));
+    HeartTableGrid::show(MsGrid_Table1_R, Heart::ResultTables::exam3Table(), fontMetrics());
+    MsGrid_Table1_R->show();
+    showAnswers(Heart::Heart_Exam3Drug, Heart::Heart_Exam3Answer);
+}
+
+void Frm_Heart_Table::showAnswers(const QString &given, const QString &identified)
+{
+    Txt_unknowndrug->setText(given);
+    Txt_drug_Identified->setText(identified);
+    for (QWidget *control : {static_cast<QWidget *>(Lab_UnKnown_drug), static_cast<QWidget *>(Txt_unknowndrug),
+                             static_cast<QWidget *>(Lab_Drug_Identified), static_cast<QWidget *>(Txt_drug_Identified)})
+        control->show();
+}
+
+void Frm_Heart_Table::Cmd_Ret_Click()
+{
+    if (Heart::Heart_Mode == Heart::TutorialMode) {
+        leave();
+        return;
+    }
+    switch (m_TablePage) {
+    case Exam1Page: showExam2Table(); break;
+    case Exam2Page: showExam3Table(); break;
+    default: leave(); break;
+    }
+}
+
+void Frm_Heart_Table::leave()
+{
+    if (Heart::Heart_Mode == Heart::TutorialMode) {
+        if (auto *heart = WindowRegistry::find<Frm_Heart>(WindowNames::Heart))
+            heart->showAgain();
+        WindowRegistry::unload(objectName());
+        return;
+    }
+    // The front page's load unloads this window and starts a new practical.
+    WindowRegistry::show(WindowNames::HeartFront);
+    WindowRegistry::unload(objectName());
+}
+
+void Frm_Heart_Table::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    leave();
+}
+
+bool Frm_Heart_Table::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click into a grid hands the focus to the button.
+    if (event->type() == QEvent::MouseButtonPress) {
+        Cmd_Ret->setFocus();
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}

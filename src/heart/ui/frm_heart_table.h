@@ -1,0 +1,50 @@
+#pragma once
+
+#include "widgets/form_window.h"
+
+class DisplayBox;
+class QLabel;
+class QPushButton;
+class TextGrid;
+
+// The heart's results table: the model table in the Tutorial; at the end of
+// Examination 3 the supervisor's pages of the three examinations' results,
+// which end at the front page.
+class Frm_Heart_Table final : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    // Which table is shown: TablePage's values.
+    static constexpr quint8 Exam1Page = 1;
+    static constexpr quint8 Exam2Page = 0;
+    static constexpr quint8 Exam3Page = 8;
+
+    Frm_Heart_Table();
+    void load() override;
+    quint8 TablePage() const { return m_TablePage; }
+
+public slots:
+    void Cmd_Ret_Click();
+
+protected:
+    // The title bar's Close leaves the table as its own button finally does.
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showExam2Table();
+    void showExam3Table();
+    void showAnswers(const QString &given, const QString &identified);
+    void leave();
+
+    quint8 m_TablePage = Exam1Page;
+    QLabel *examno;
+    TextGrid *MsGrid_Table;
+    TextGrid *MsGrid_Table1_R;
+    QLabel *Lab_UnKnown_drug;
+    DisplayBox *Txt_unknowndrug;
+    QLabel *Lab_Drug_Identified;
+    DisplayBox *Txt_drug_Identified;
+    QPushButton *Cmd_Ret;
+};

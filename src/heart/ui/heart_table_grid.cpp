@@ -1,0 +1,36 @@
+#include "heart/ui/heart_table_grid.h"
+
+#include "widgets/text_grid.h"
+
+#include <QFontMetrics>
+
+namespace HeartTableGrid {
+
+void show(TextGrid *grid, const Heart::ResultTables::TextTable &table, const QFontMetrics &windowFont)
+{
+    const double letterWidth = windowFont.horizontalAdvance(QLatin1Char('A'));
+    const int tallRow = 2 * windowFont.height();
+
+    QFont gridFont(QStringLiteral("Arial"));
+    gridFont.setPointSizeF(grid->font().pointSizeF());
+    grid->setGridFont(gridFont);
+    grid->setTextColour(QColor(255, 0, 0));
+    grid->setShape(table.rows, table.columns());
+    for (int column = 0; column < table.columns(); ++column) {
+        const double widthInA = table.columnWidthsInA.at(column);
+        if (widthInA > 0)
+            grid->setColumnWidth(column, qRound(widthInA * letterWidth));
+    }
+    if (table.tallHeader || table.tallRows)
+        grid->setRowHeightPixels(0, tallRow);
+    if (table.tallRows) {
+        for (int row = 1; row < table.rows; ++row)
+            grid->setRowHeightPixels(row, tallRow);
+    }
+    for (int row = 0; row < table.rows; ++row) {
+        for (int column = 0; column < table.columns(); ++column)
+            grid->setText(row, column, table.text(row, column));
+    }
+}
+
+} // namespace HeartTableGrid

@@ -1,0 +1,34 @@
+#include "ileum/model/exam_scoring.h"
+
+#include "ileum/model/ileum_state.h"
+#include "core/numbers.h"
+#include "ileum/model/shown_value.h"
+
+namespace ileum {
+
+float recordStudentConcentration(const QString &text)
+{
+    Ileum_StudentConc = static_cast<float>(Numbers::leadingNumber(text));
+    return Ileum_StudentConc;
+}
+
+float errorRatio(float actual, float student)
+{
+    return (actual - student) / actual * 100.0f;
+}
+
+SupervisorScores supervisorScores()
+{
+    SupervisorScores scores;
+    scores.Txt_cal = Numbers::singleText(Ileum_StudentConc);
+    if (Ileum_ActualConc == -1.0f) {
+        scores.warning = true;
+        return scores;
+    }
+    scores.Txt_Act = Numbers::singleText(Ileum_ActualConc);
+    const float actualShown = static_cast<float>(shownValue(Ileum_ActualConc));
+    scores.Txt_err = Numbers::singleText(errorRatio(actualShown, Ileum_StudentConc));
+    return scores;
+}
+
+} // namespace ileum

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "widgets/form_window.h"
+
+class DisplayBox;
+class EntryBox;
+class NumberBox;
+class QGroupBox;
+class QLabel;
+class QTimer;
+
+// The ileum examination's scoring window: the student's concentration, then
+// the supervisor's password, then the student's value, the true value and the
+// error ratio, or a blinking warning when the practical was handed in without
+// a standard dose. Once the student's value is in, the window stays above the
+// others and cannot be minimised.
+class Frm_I_Exam final : public FormWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int WarningBlinkMs = 500;
+
+    Frm_I_Exam();
+    void load() override;
+
+    QTimer *warningTimer() const { return Timer_War; }
+
+public slots:
+    void Timer_War_Timer();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildStudentPanel();
+    void buildPasswordPanel();
+    void buildSupervisorPanel();
+
+    void com_student_Click();
+    void Cmd_pass_Click();
+    void Cmd_ok_Click();
+
+    QGroupBox *Frame_Match = nullptr;
+    NumberBox *Txt_Cal_Con = nullptr;
+    QGroupBox *Frame_Password = nullptr;
+    EntryBox *Txt_Pass = nullptr;
+    QGroupBox *Fra_Super = nullptr;
+    DisplayBox *Txt_cal = nullptr;
+    DisplayBox *Txt_Act = nullptr;
+    DisplayBox *Txt_err = nullptr;
+    QLabel *Lab_Warning = nullptr;
+    QTimer *Timer_War = nullptr;
+    bool m_keptInView = false;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "heart/model/heart_experiment.h"
+#include "support/seams/fake_clock.h"
+#include "support/seams/scripted_random.h"
+
+#include <QStringList>
+#include <QVector>
+
+// Drug rows as the shipped heart file holds them, and a heart window's model
+// driven with scripted chance and a clock that never moves by itself.
+namespace HeartFixture {
+
+HeartDrug drug(const QString &name, const QString &key, float dose, QChar tone, quint8 hrStart, quint8 hrEnd,
+               quint8 top, quint8 bottom, QChar rateCode);
+
+// The eight rows, in the file's order (1 Epinephrine ... 8 Calcium chloride).
+QVector<HeartDrug> shippedDrugs();
+// Examination 3's reading: the first and the sixth row.
+QVector<HeartDrug> exam3Drugs();
+
+// List positions of the shipped drugs.
+enum Position { Epi, NEpi, Iso, Prop, Atr, ACh, KCl, CaCl };
+
+// The drawings as short lines of text, so a test compares a whole sequence
+// as a table and a failure shows what was drawn:
+//   "advance 1", "pen 74-45", "stroke 53-83", "used 3",
+//   "mark ink: -45,100 b10 ^; -43,102 b10 |; -50,123 r8 95HR" (each text's
+//   offset from the pen x, y, bold or regular and points, text),
+//   "lever 4249", "heart diastole".
+QStringList paperTexts(const QVector<Heart::PaperCommand> &commands);
+QStringList leverTexts(const Heart::LeverDrawings &drawings);
+
+// Every value chance gives is 0.5 unless a test says otherwise: the basal
+// rate is then 75 and every wash-out shows it unchanged.
+class Bench
+{
+public:
+    // Starts a practical in mode and loads the heart window with drugs (in
+    // Examination 3 pass exam3Drugs()).
+    explicit Bench(quint8 mode, const QVector<HeartDrug> &drugs = shippedDrugs());
+
+    // n beat ticks; their drawings one after another.
+    Heart::HeartDrawing ticks(int n);
+    // The 76 ticks before the first wash-out lets the student inject.
+    void settle() { ticks(76); }
+    // Chooses position p and injects it; the rate change draws `draw`.
+    Heart::HeartDrawing inject(int p, float draw = 0.5f);
+    // One whole lever beat, so a line stands at lastneedle.
+    Heart::LeverDrawings beatLever();
+
+    const Heart::HeartRunState &run() const { return experiment.state(); }
+    const Heart::HeartReadouts &shown() const { return experiment.readouts(); }
+
+    FakeClock clock;
+    ScriptedRandom random{{0.5f}};
+    Heart::HeartExperiment experiment;
+    Heart::HeartExperiment::Load loaded;
+};
+
+} // namespace HeartFixture

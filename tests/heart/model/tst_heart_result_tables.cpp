@@ -1,0 +1,147 @@
+#include "heart/model/heart_result_tables.h"
+#include "heart/model/heart_state.h"
+
+#include <QTest>
+
+using Heart::ResultTables::TextTable;
+
+namespace {
+
+Heart::HeartExam1Result answered(const QString &given, const QString &identified, quint8 rate, const QString &tone)
+{
+    Heart::HeartExam1Result result;
+    result.Given = given;
+    result.Identified = identified;
+    result.Rate = rate;
+    result.Tone = tone;
+    return result;
+}
+
+} // namespace
+
+class TestHeartResultTables : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Heart::resetPractical(); }
+    void modelTableIsFixed();
+    void exam1RowsAreTheAnsweredUnknowns_data();
+    void exam1RowsAreTheAnsweredUnknowns();
+    void exam2HasARowPerInjection();
+    void exam2WithoutInjectionsIsOnlyTheHeader();
+    void exam3TablesHaveARowPerHeart_data();
+    void exam3TablesHaveARowPerHeart();
+};
+
+void TestHeartResultTables::modelTableIsFixed()
+{
+    const TextTable table = Heart::ResultTables::modelTable();
+    QCOMPARE(table.rows, 3);
+    QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 15, 20, 15, 10}));
+    QVERIFY(table.tallHeader);
+    QCOMPARE(table.cells.at(0), QStringList({" Sr. No.", "     Drug", " Heart Rate(beats/min)", "   Amplitude", "  Tone"}));
+    QCOMPARE(table.cells.at(1), QStringList({"  1   ", "Control", "   67   ", "Normal", "Normal"}));
+    QCOMPARE(table.cells.at(2), QStringList({"  2   ", "Epinephrine", "   85   ", "Increased", "No change"}));
+}
+
+void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns_data()
+{
+    QTest::addColumn<QStringList>("identified");   // per unknown, in the order given
+    QTest::addColumn<QList<int>>("rates");
+    QTest::addColumn<QStringList>("rows");          // "serial|given|identified|rate|tone"
+
+    QTest::newRow("every unknown answered")
+        << QStringList{"Atropine", "Epinephrine", "Atropine"} << QList<int>{75, 95, 74}
+        << QStringList{"1       |Drug 1|Atropine|75       |N    ", "2       |Drug 2|Epinephrine|95       |I    ",
+                       "3       |Drug 3|Atropine|74       |D    "};
+    QTest::newRow("an unanswered unknown is left out, later rows move up")
+        << QStringList{"Atropine", "  ", "Atropine"} << QList<int>{75, 95, 74}
+        << QStringList{"1       |Drug 1|Atropine|75       |N    ", "2       |Drug 3|Atropine|74       |D    "};
+    QTest::newRow("answered but never injected")
+        << QStringList{"Atropine", "Acetylcholine", ""} << QList<int>{75, 0, 0}
+        << QStringList{"1       |Drug 1|Atropine|75       |N    ",
+                       "2       |Drug 2|Acetylcholine| Drug Not Injected |I    "};
+}
+
+void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns()
+{
+    QFETCH(QStringList, identified);
+    QFETCH(QList<int>, rates);
+    QFETCH(QStringList, rows);
+
+    const QStringList tones{"N", "I", "D"};
+    Heart::Heart_DrugCount = quint8(identified.size());
+    for (int i = 0; i < identified.size(); ++i)
+        Heart::Heart_Exam1Results[i + 1] = answered(QStringLiteral("Drug %1").arg(i + 1), identified.at(i),
+                                                     quint8(rates.at(i)), tones.at(i));
+
+    const TextTable table = Heart::ResultTables::exam1Table();
+    // The grid keeps a row for every drug; the unanswered ones stay empty.
+    QCOMPARE(table.rows, identified.size() + 1);
+    QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 18, 18, 19, 10}));
+    QVERIFY(table.tallHeader && table.tallRows);
+    QCOMPARE(table.cells.at(0),
+             QStringList({" Serial No.", " Drug Given     ", " Drug Identified ", " Heart Beats/min ", " Tone"}));
+    QStringList shown;
+    for (int row = 1; row < table.cells.size(); ++row)
+        shown.append(table.cells.at(row).join(u'|'));
+    QCOMPARE(shown, rows);
+}
+
+void TestHeartResultTables::exam2HasARowPerInjection()
+{
+    Heart::Heart_Exam2Count = 2;
+    Heart::Heart_Exam2Log = {{}, {"Epinephrine", "N", 95}, {"Unknown drug", "D", 48}};
+
+    const TextTable table = Heart::ResultTables::exam2Table();
+    QCOMPARE(table.rows, 3);
+    QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 18, 20, 15, 10}));
+    QCOMPARE(table.cells.at(0), QStringList({"Sr. No.", " Drugs Injected ", " Heart Rate(beats/min)", " Tone"}));
+    QCOMPARE(table.cells.at(2), QStringList({"2       ", "Unknown drug", "48       ", "D"}));
+    // The fifth column stays empty.
+    QCOMPARE(table.text(1, 4), QString());
+}
+
+void TestHeartResultTables::exam2WithoutInjectionsIsOnlyTheHeader()
+{
+    const TextTable table = Heart::ResultTables::exam2Table();
+    QCOMPARE(table.rows, 1);
+    QCOMPARE(table.cells.size(), 1);
+}
+
+void TestHeartResultTables::exam3TablesHaveARowPerHeart_data()
+{
+    QTest::addColumn<bool>("comparison");
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<QVector<double>>("widths");
+
+    QTest::newRow("results table") << false
+        << QStringList{" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "}
+        << QVector<double>{0, 18, 18, 18};
+    QTest::newRow("comparison") << true
+        << QStringList{" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "}
+        << QVector<double>{0, 155.0 / 15, 185.0 / 15, 235.0 / 15};
+}
+
+void TestHeartResultTables::exam3TablesHaveARowPerHeart()
+{
+    QFETCH(bool, comparison);
+    QFETCH(QStringList, header);
+    QFETCH(QVector<double>, widths);
+
+    // Three hearts; the third was started with New and never given a drug.
+    Heart::Heart_HeartNo = 3;
+    Heart::Heart_Exam3Rates = {{}, {95, 47, 94}, {0, 50, 0}, {}};
+
+    const TextTable table = comparison ? Heart::ResultTables::comparisonTable() : Heart::ResultTables::exam3Table();
+    QCOMPARE(table.rows, 4);
+    QCOMPARE(table.columnWidthsInA, widths);
+    QCOMPARE(table.cells.at(0), header);
+    QCOMPARE(table.cells.at(1), QStringList({"1       ", "95", "47", "94"}));
+    QCOMPARE(table.cells.at(2), QStringList({"2       ", "0", "50", "0"}));
+    QCOMPARE(table.cells.at(3), QStringList({"3       ", "0", "0", "0"}));
+}
+
+QTEST_GUILESS_MAIN(TestHeartResultTables)
+#include "tst_heart_result_tables.moc"

@@ -1,0 +1,390 @@
+#include "widgets/recorder/chart_recorder.h"
+#include "widgets/recorder/paper_widget.h"
+#include "support/seams/fake_clock.h"
+#include "support/seams/scripted_random.h"
+#include "support/windows/message_box_script.h"
+#include "widgets/window_utils.h"
+
+#include <QLabel>
+#include <QMimeData>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// A window holding one recorder, as the heart and ileum windows will.
+struct RecorderWindow
+{
+    explicit RecorderWindow(const RecorderConfig &config)
+        : recorder(new ChartRecorder(config, &window))
+    {
+        window.resize(800, 600);
+        recorder->RecorderSetUp();
+    }
+
+    ChartRecorder &r() { return *recorder; }
+    QImage viewportImage() { return recorder->viewport()->grab().toImage(); }
+    int paperLeft() const { return recorder->paper()->x(); }
+    int paperWidth() const { return recorder->bookkeeping().paperWidth(); }
+
+    // One heart tick: a pixel of paper and the beat stroke ten pixels from its end.
+    void beat(int jitter = 0)
+    {
+        recorder->AdvancePaper(1);
+        const int x = paperWidth() - 10;
+        recorder->paper()->drawLine(QPoint(x, 50 + jitter), QPoint(x, 80 + jitter));
+    }
+
+    // One ileum injection: at the live end, 40 pixels, its baseline stretch.
+    void inject()
+    {
+        recorder->ShowLivePosition();
+        recorder->AdvancePaper(40);
+        const int w = paperWidth();
+        recorder->paper()->drawLine(QPoint(w - 50, 185), QPoint(w - 30, 185));
+        recorder->StoreLivePosition();
+    }
+
+    QWidget window;
+    ChartRecorder *recorder;
+};
+
+// Notes where the paper was asked to paint, and what part of it showed then.
+class PaintWatch final : public QObject
+{
+public:
+    explicit PaintWatch(PaperWidget *paper) : m_paper(paper) { paper->installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QRect shown(-m_paper->x(), 0, m_paper->parentWidget()->width(), m_paper->height());
+            painted.append({static_cast<QPaintEvent *>(event)->region().boundingRect(), shown});
+        }
+        return false;
+    }
+
+    QList<QPair<QRect, QRect>> painted;
+
+private:
+    PaperWidget *m_paper;
+};
+
+bool hasColour(const QImage &image, const QRect &area, const QColor &colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestRecorderWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsOfTheRecorder_data();
+    void controlsOfTheRecorder();
+    void setUpReseedsChance();
+    void newestColumnsShowAtTheRightEdge();
+    void thumbRangeRunsBackwards();
+    void ileumInjectsAtLiveEndAfterScrollingBack();
+    void heartScrollingStopsAndContinueRestores();
+    void heartStopButtonThenContinue();
+    void resetWipesThePaperButNotTheRuler();
+    void scrolledAwayAndBackLosesNothing();
+    void repaintsOnlyWhatShows();
+    void paperFullQuestion_data();
+    void paperFullQuestion();
+    void dragOverPaperReportsItsX();
+};
+
+void TestRecorderWidget::controlsOfTheRecorder_data()
+{
+    QTest::addColumn<bool>("heart");
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QSize>("viewport");
+    QTest::addColumn<QString>("printToolTip");
+    QTest::newRow("heart") << true << QRect(8, 80, 345, 209) << QSize(337, 169) << QString();
+    QTest::newRow("ileum") << false << QRect(16, 8, 521, 265) << QSize(497, 225)
+                           << QStringLiteral("Print the recording ");
+}
+
+void TestRecorderWidget::controlsOfTheRecorder()
+{
+    QFETCH(bool, heart);
+    QFETCH(QRect, frame);
+    QFETCH(QSize, viewport);
+    QFETCH(QString, printToolTip);
+    RecorderWindow w(heart ? RecorderConfig::heart() : RecorderConfig::ileum());
+    auto *fra = w.window.findChild<QGroupBox *>(QStringLiteral("FraPicture"));
+    QVERIFY(fra);
+    QCOMPARE(fra->title(), QStringLiteral("Recorder"));
+    QCOMPARE(fra->geometry(), frame);
+    auto *container = fra->findChild<QWidget *>(QStringLiteral("Pic_Continer"));
+    QVERIFY(container);
+    QCOMPARE(container->size(), viewport);
+    auto *paper = container->findChild<PaperWidget *>(QStringLiteral("PicMain"));
+    QVERIFY(paper);
+    QCOMPARE(paper->geometry(), QRect(QPoint(0, 0), viewport));
+    auto *bar = fra->findChild<QScrollBar *>(QStringLiteral("HScrPic"));
+    QVERIFY(bar);
+    // Directly under the viewport: 240 twips plus its height from the frame's top.
+    QCOMPARE(bar->y(), Twips::toPixels(240) + viewport.height());
+    QCOMPARE(bar->x(), container->x());
+    QCOMPARE(bar->width(), viewport.width());
+    QCOMPARE(bar->singleStep(), 1);
+    QCOMPARE(bar->pageStep(), 1);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 0);
+
+    auto *print = w.window.findChild<QPushButton *>(QStringLiteral("Cmd_Print"));
+    QVERIFY(print);
+    QCOMPARE(print->text(), QStringLiteral("&Print"));
+    QCOMPARE(print->toolTip(), printToolTip);
+    auto *stop = w.window.findChild<QPushButton *>(QStringLiteral("CmdPic_Stop"));
+    auto *resume = w.window.findChild<QPushButton *>(QStringLiteral("CmdPic_Continue"));
+    QCOMPARE(stop != nullptr, heart);
+    QCOMPARE(resume != nullptr, heart);
+    if (heart) {
+        QCOMPARE(stop->toolTip(), QStringLiteral("Stop the recorder"));
+        QVERIFY(!stop->icon().isNull());
+        QVERIFY(stop->isEnabled());
+        QCOMPARE(resume->text(), QStringLiteral("&Continue"));
+        QCOMPARE(resume->toolTip(), QStringLiteral("Start the recorder"));
+        QVERIFY(!resume->isEnabled());
+    }
+}
+
+void TestRecorderWidget::setUpReseedsChance()
+{
+    FakeClock clock;
+    clock.setSeconds(41000.5);
+    ScriptedRandom random;
+    RecorderWindow w(RecorderConfig::heart());
+    QCOMPARE(random.seeds(), QVector<quint32>{41000500u});
+}
+
+void TestRecorderWidget::newestColumnsShowAtTheRightEdge()
+{
+    // The first injection after a load: the paper is 537 wide, its baseline
+    // stretch from 487 to 507, the last 30 columns empty.
+    RecorderWindow w(RecorderConfig::ileum());
+    w.inject();
+    QCOMPARE(w.recorder->paper()->geometry(), QRect(-40, 0, 537, 225));
+    const QImage shown = w.viewportImage();
+    const QColor ink = RecorderConfig::ileum().inkColour;
+    QCOMPARE(shown.pixelColor(487 - 40, 185), ink);
+    QCOMPARE(shown.pixelColor(507 - 40, 185), ink);
+    QVERIFY(!hasColour(shown, QRect(508 - 40, 0, 29, 225), ink));
+}
+
+void TestRecorderWidget::thumbRangeRunsBackwards()
+{
+    RecorderWindow w(RecorderConfig::ileum());
+    for (int i = 0; i < 14; ++i)
+        w.inject();
+    QScrollBar *bar = w.recorder->scrollBar();
+    // Qt's range runs forwards: its values are the recorder's negated.
+    QCOMPARE(bar->minimum(), -4);
+    QCOMPARE(bar->maximum(), 0);
+    QCOMPARE(bar->value(), 0);
+    bar->setValue(-4);
+    QCOMPARE(w.paperLeft(), 0);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(w.paperLeft(), -124);
+    bar->setValue(0);
+    QCOMPARE(w.paperLeft(), -560);
+}
+
+void TestRecorderWidget::ileumInjectsAtLiveEndAfterScrollingBack()
+{
+    RecorderWindow w(RecorderConfig::ileum());
+    for (int i = 0; i < 14; ++i)
+        w.inject();
+    QScrollBar *bar = w.recorder->scrollBar();
+    bar->setValue(-4);
+    QCOMPARE(w.paperLeft(), 0);
+    w.inject();
+    // Drawn at the live end, 40 pixels on; the thumb stays where it was.
+    QCOMPARE(w.paperLeft(), -600);
+    QCOMPARE(bar->value(), -4);
+    QCOMPARE(w.viewportImage().pixelColor(w.paperWidth() - 50 - 600, 185), RecorderConfig::ileum().inkColour);
+    bar->setValue(-2);
+    QCOMPARE(w.paperLeft(), -248);
+    bar->setValue(0);
+    QCOMPARE(w.paperLeft(), -600);
+}
+
+void TestRecorderWidget::heartScrollingStopsAndContinueRestores()
+{
+    RecorderWindow w(RecorderConfig::heart());
+    QTimer beat;
+    QLabel help(QStringLiteral("Choose a drug and inject"));
+    w.recorder->setRunControl(&beat, &help);
+    beat.start(100);
+    for (int i = 0; i < 400; ++i)
+        w.beat(i % 4);
+    const QPoint pen = w.recorder->paper()->pen();
+    QCOMPARE(w.paperLeft(), -400);
+
+    QScrollBar *bar = w.recorder->scrollBar();
+    bar->setValue(-4);
+    QVERIFY(!beat.isActive());
+    QVERIFY(!w.recorder->stopButton()->isEnabled());
+    QVERIFY(w.recorder->continueButton()->isEnabled());
+    QCOMPARE(help.text(), QStringLiteral("Click 'Continue' to run the recorder"));
+    QCOMPARE(w.paperLeft(), 0);
+    // A stopped recorder only moves its paper: the help line is saved once.
+    bar->setValue(-1);
+    QCOMPARE(w.paperLeft(), -252);
+
+    w.recorder->continueButton()->click();
+    QCOMPARE(bar->value(), 0);
+    // Exactly where Stop found them, not the thumb's Min x ScrollUnit (336).
+    QCOMPARE(w.paperLeft(), -400);
+    QCOMPARE(w.recorder->paper()->pen(), pen);
+    QVERIFY(beat.isActive());
+    QVERIFY(w.recorder->stopButton()->isEnabled());
+    QVERIFY(!w.recorder->continueButton()->isEnabled());
+    QCOMPARE(help.text(), QStringLiteral("Choose a drug and inject"));
+}
+
+void TestRecorderWidget::heartStopButtonThenContinue()
+{
+    RecorderWindow w(RecorderConfig::heart());
+    QTimer beat;
+    QLabel help(QStringLiteral("BHR - Basal Heart Rate(Control)"));
+    w.recorder->setRunControl(&beat, &help);
+    beat.start(100);
+    for (int i = 0; i < 50; ++i)
+        w.beat();
+    w.recorder->stopButton()->click();
+    QVERIFY(!beat.isActive());
+    QCOMPARE(w.recorder->SavedWarning(), QStringLiteral("BHR - Basal Heart Rate(Control)"));
+    QCOMPARE(w.recorder->bookkeeping().StopPenX(), qint16(w.paperWidth() - 10));
+    QCOMPARE(w.recorder->bookkeeping().StopPenY(), qint16(80));
+    w.recorder->continueButton()->click();
+    QVERIFY(beat.isActive());
+    QCOMPARE(w.paperLeft(), -50);
+    QCOMPARE(help.text(), QStringLiteral("BHR - Basal Heart Rate(Control)"));
+}
+
+void TestRecorderWidget::resetWipesThePaperButNotTheRuler()
+{
+    RecorderWindow w(RecorderConfig::ileum());
+    auto *ruler = new QLabel(w.recorder->paper());
+    ruler->setObjectName(QStringLiteral("Picture1"));
+    ruler->setAutoFillBackground(true);
+    ruler->setStyleSheet(QStringLiteral("background: red;"));
+    ruler->setGeometry(472, 2, 19, 221);
+    for (int i = 0; i < 15; ++i)
+        w.inject();
+    w.recorder->scrollBar()->setValue(-2);
+
+    w.recorder->RecorderReset();
+    QCOMPARE(w.recorder->paper()->geometry(), QRect(0, 0, 497, 225));
+    QCOMPARE(w.recorder->scrollBar()->minimum(), 0);
+    QCOMPARE(w.recorder->scrollBar()->value(), 0);
+    QCOMPARE(w.recorder->paper()->pen(), QPoint(0, 0));
+    QCOMPARE(ruler->parentWidget(), w.recorder->paper());
+    QCOMPARE(ruler->geometry(), QRect(472, 2, 19, 221));
+    const QImage shown = w.viewportImage();
+    QCOMPARE(shown.pixelColor(480, 100), QColor(Qt::red));
+    QVERIFY(!hasColour(shown, QRect(0, 0, 470, 225), RecorderConfig::ileum().inkColour));
+}
+
+void TestRecorderWidget::scrolledAwayAndBackLosesNothing()
+{
+    RecorderWindow w(RecorderConfig::heart());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    w.recorder->paper()->drawText(QPoint(240, 5), QStringLiteral("60BHR"));
+    for (int i = 0; i < 500; ++i)
+        w.beat(i % 4);
+    const QImage liveEnd = w.viewportImage();
+    QScrollBar *bar = w.recorder->scrollBar();
+    bar->setValue(bar->minimum());
+    const QImage start = w.viewportImage();
+    QVERIFY(start != liveEnd);
+    w.window.hide();
+    bar->setValue(-2);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    bar->setValue(bar->minimum());
+    QCOMPARE(w.viewportImage(), start);
+    w.recorder->continueButton()->click();
+    QCOMPARE(w.viewportImage(), liveEnd);
+}
+
+void TestRecorderWidget::repaintsOnlyWhatShows()
+{
+    RecorderWindow w(RecorderConfig::heart());
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    PaintWatch watch(w.recorder->paper());
+    for (int i = 0; i < 1500; ++i) {
+        w.beat(i % 4);
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(!watch.painted.isEmpty());
+    for (const auto &[painted, shown] : std::as_const(watch.painted))
+        QVERIFY2(shown.contains(painted), qPrintable(QStringLiteral("painted %1 px from %2 with %3 to %4 shown")
+                                                         .arg(painted.width()).arg(painted.left())
+                                                         .arg(shown.left()).arg(shown.right())));
+}
+
+void TestRecorderWidget::paperFullQuestion_data()
+{
+    QTest::addColumn<bool>("heart");
+    QTest::addColumn<MessageBoxes::Answer>("answer");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("heart, Yes clears") << true << MessageBoxes::Answer::Yes
+                                       << QStringLiteral("Recorder Memory is Full.  Clear Content ");
+    QTest::newRow("ileum, No keeps") << false << MessageBoxes::Answer::No
+                                     << QStringLiteral("Recorder Memory is full.  Clear Content ");
+}
+
+void TestRecorderWidget::paperFullQuestion()
+{
+    QFETCH(bool, heart);
+    QFETCH(MessageBoxes::Answer, answer);
+    QFETCH(QString, text);
+    MessageBoxScript boxes;
+    boxes.answerNext(answer);
+    RecorderWindow w(heart ? RecorderConfig::heart() : RecorderConfig::ileum());
+    QCOMPARE(w.recorder->askToClearFullPaper(), answer == MessageBoxes::Answer::Yes);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().text, text);
+    QCOMPARE(boxes.last().title, QString());
+    QCOMPARE(boxes.last().buttons, MessageBoxes::Buttons::YesNo);
+    QCOMPARE(boxes.last().icon, MessageBoxes::Icon::None);
+}
+
+void TestRecorderWidget::dragOverPaperReportsItsX()
+{
+    RecorderWindow w(RecorderConfig::ileum());
+    PaperWidget *paper = w.recorder->paper();
+    paper->setAcceptDrops(true);
+    QSignalSpy moved(paper, &PaperWidget::dragMovedOver);
+    QMimeData data;
+    QDragEnterEvent enter(QPoint(250, 40), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(paper, &enter);
+    QDragMoveEvent move(QPoint(262, 41), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(paper, &move);
+    QCOMPARE(moved.count(), 2);
+    QCOMPARE(moved.at(1).at(0).toInt(), 262);
+    QVERIFY(move.isAccepted());
+}
+
+QTEST_MAIN(TestRecorderWidget)
+#include "tst_recorder_widget.moc"
