@@ -2,6 +2,7 @@
 #include "heart/ui/heart_windows.h"
 #include "ileum/ui/ileum_windows.h"
 #include "widgets/program_end.h"
+#include "shell/practicals.h"
 #include "shell/shell_windows.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -20,9 +21,10 @@ int main(int argc, char *argv[])
     ProgramEnd::setQuitHandler([] { QCoreApplication::quit(); });
     WindowRegistry::setLastUnloadHandler([] { ProgramEnd::endProgram(); });
 
-    ShellWindows::define();
-    HeartWindows::define();
-    IleumWindows::define();
+    Practicals practicals;
+    ShellWindows::define(practicals);
+    HeartWindows::define(practicals.heart);
+    IleumWindows::define(practicals.ileum);
 
     WindowRegistry::show(WindowNames::Splash);
     return app.exec();

@@ -41,51 +41,52 @@ FrontPageSetup heartSetup()
 
 } // namespace
 
-Frm_Heart_Main::Frm_Heart_Main()
+Frm_Heart_Main::Frm_Heart_Main(Heart::HeartPractical &practical)
     : FrontPage(heartSetup())
+    , m_practical(practical)
 {
 }
 
 void Frm_Heart_Main::resetPractical()
 {
-    Heart::resetPractical();
+    m_practical = Heart::HeartPractical();
 }
 
-quint8 &Frm_Heart_Main::mode()
+void Frm_Heart_Main::setMode(ModeChoice choice)
 {
-    return Heart::Heart_Mode;
+    m_practical.Heart_Mode = modeFor(choice, Heart::Mode::Exam1);
 }
 
 void Frm_Heart_Main::storePassword(const QString &normalised)
 {
-    Heart::Heart_Password = Passwords::fixedField(normalised);
+    m_practical.Heart_Password = Passwords::fixedField(normalised);
 }
 
 QString Frm_Heart_Main::storedPassword() const
 {
-    return Heart::Heart_Password;
+    return m_practical.Heart_Password;
 }
 
 void Frm_Heart_Main::openGateway()
 {
     // The entry keeps what was typed before; the mode is Examination from here.
-    Heart::Heart_Mode = 2;
+    setMode(ModeChoice::Examination);
     showGatewayFrames();
 }
 
 void Frm_Heart_Main::passwordRefused()
 {
-    Heart::Heart_Password = Passwords::fixedField(QString());
+    m_practical.Heart_Password = Passwords::fixedField(QString());
     openGateway();
 }
 
 void Frm_Heart_Main::gatewayCancelled()
 {
     FrontPage::gatewayCancelled();
-    Heart::Heart_Mode = 0;
+    setMode(ModeChoice::None);
 }
 
 void Frm_Heart_Main::modeChosen()
 {
-    Heart::Heart_Started = 0;
+    m_practical.Heart_Started = 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "heart/model/heart_state.h"
 #include "shell/front_page.h"
 
 // The frog heart's front page. Its gateway sets the Examination mode as soon
@@ -9,15 +10,18 @@ class Frm_Heart_Main final : public FrontPage
     Q_OBJECT
 
 public:
-    Frm_Heart_Main();
+    explicit Frm_Heart_Main(Heart::HeartPractical &practical);
 
 protected:
     void resetPractical() override;
-    quint8 &mode() override;
+    void setMode(ModeChoice choice) override;
     void storePassword(const QString &normalised) override;
     QString storedPassword() const override;
     void openGateway() override;
     void passwordRefused() override;
     void gatewayCancelled() override;
     void modeChosen() override;
+
+private:
+    Heart::HeartPractical &m_practical;
 };

@@ -33,27 +33,28 @@ FrontPageSetup pageSetup()
 
 } // namespace
 
-Frm_il_main::Frm_il_main()
+Frm_il_main::Frm_il_main(ileum::IleumPractical &practical)
     : FrontPage(pageSetup())
+    , m_practical(practical)
 {
 }
 
 void Frm_il_main::resetPractical()
 {
-    ileum::resetPractical();
+    m_practical = ileum::IleumPractical();
 }
 
-quint8 &Frm_il_main::mode()
+void Frm_il_main::setMode(ModeChoice choice)
 {
-    return ileum::Ileum_Mode;
+    m_practical.Ileum_Mode = modeFor(choice, ileum::Mode::Examination);
 }
 
 void Frm_il_main::storePassword(const QString &normalised)
 {
-    ileum::Ileum_Password = normalised;
+    m_practical.Ileum_Password = normalised;
 }
 
 QString Frm_il_main::storedPassword() const
 {
-    return ileum::Ileum_Password;
+    return m_practical.Ileum_Password;
 }

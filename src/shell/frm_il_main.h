@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ileum/model/ileum_state.h"
 #include "shell/front_page.h"
 
 // The guinea-pig ileum's front page.
@@ -8,11 +9,14 @@ class Frm_il_main final : public FrontPage
     Q_OBJECT
 
 public:
-    Frm_il_main();
+    explicit Frm_il_main(ileum::IleumPractical &practical);
 
 protected:
     void resetPractical() override;
-    quint8 &mode() override;
+    void setMode(ModeChoice choice) override;
     void storePassword(const QString &normalised) override;
     QString storedPassword() const override;
+
+private:
+    ileum::IleumPractical &m_practical;
 };

@@ -33,27 +33,28 @@ FrontPageSetup pageSetup()
 
 } // namespace
 
-Frm_Oeso_main::Frm_Oeso_main()
+Frm_Oeso_main::Frm_Oeso_main(Mod_Oeso::OesoPractical &practical)
     : FrontPage(pageSetup())
+    , m_practical(practical)
 {
 }
 
 void Frm_Oeso_main::resetPractical()
 {
-    Mod_Oeso::resetPractical();
+    m_practical = Mod_Oeso::OesoPractical();
 }
 
-quint8 &Frm_Oeso_main::mode()
+void Frm_Oeso_main::setMode(ModeChoice choice)
 {
-    return Mod_Oeso::Oeso_Mode;
+    m_practical.Oeso_Mode = modeFor(choice, Mod_Oeso::Mode::Examination);
 }
 
 void Frm_Oeso_main::storePassword(const QString &normalised)
 {
-    Mod_Oeso::Oeso_Password = normalised;
+    m_practical.Oeso_Password = normalised;
 }
 
 QString Frm_Oeso_main::storedPassword() const
 {
-    return Mod_Oeso::Oeso_Password;
+    return m_practical.Oeso_Password;
 }

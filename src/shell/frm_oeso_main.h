@@ -1,5 +1,6 @@
 #pragma once
 
+#include "oesophagus/model/oesophagus_state.h"
 #include "shell/front_page.h"
 
 // The frog oesophagus's front page.
@@ -8,11 +9,14 @@ class Frm_Oeso_main final : public FrontPage
     Q_OBJECT
 
 public:
-    Frm_Oeso_main();
+    explicit Frm_Oeso_main(Mod_Oeso::OesoPractical &practical);
 
 protected:
     void resetPractical() override;
-    quint8 &mode() override;
+    void setMode(ModeChoice choice) override;
     void storePassword(const QString &normalised) override;
     QString storedPassword() const override;
+
+private:
+    Mod_Oeso::OesoPractical &m_practical;
 };

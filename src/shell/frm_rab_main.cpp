@@ -32,27 +32,28 @@ FrontPageSetup pageSetup()
 
 } // namespace
 
-Frm_Rab_main::Frm_Rab_main()
+Frm_Rab_main::Frm_Rab_main(Rab_eye::RabPractical &practical)
     : FrontPage(pageSetup())
+    , m_practical(practical)
 {
 }
 
 void Frm_Rab_main::resetPractical()
 {
-    Rab_eye::resetPractical();
+    m_practical = Rab_eye::RabPractical();
 }
 
-quint8 &Frm_Rab_main::mode()
+void Frm_Rab_main::setMode(ModeChoice choice)
 {
-    return Rab_eye::Rab_Mode;
+    m_practical.Rab_Mode = modeFor(choice, Rab_eye::Mode::Examination);
 }
 
 void Frm_Rab_main::storePassword(const QString &normalised)
 {
-    Rab_eye::Rab_Password = Passwords::fixedField(normalised);
+    m_practical.Rab_Password = Passwords::fixedField(normalised);
 }
 
 QString Frm_Rab_main::storedPassword() const
 {
-    return Rab_eye::Rab_Password;
+    return m_practical.Rab_Password;
 }

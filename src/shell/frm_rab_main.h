@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rabbit/model/rabbit_state.h"
 #include "shell/front_page.h"
 
 // The rabbit eye's front page.
@@ -8,11 +9,14 @@ class Frm_Rab_main final : public FrontPage
     Q_OBJECT
 
 public:
-    Frm_Rab_main();
+    explicit Frm_Rab_main(Rab_eye::RabPractical &practical);
 
 protected:
     void resetPractical() override;
-    quint8 &mode() override;
+    void setMode(ModeChoice choice) override;
     void storePassword(const QString &normalised) override;
     QString storedPassword() const override;
+
+private:
+    Rab_eye::RabPractical &m_practical;
 };

@@ -205,7 +205,7 @@ void FrontPage::tutorialClicked()
     if (!experimentAvailable())
         return;
     modeChosen();
-    mode() = 1;
+    setMode(ModeChoice::Tutorial);
     enterExperiment();
 }
 
@@ -238,11 +238,11 @@ void FrontPage::okClicked()
         return;
     }
     if (!experimentAvailable()) {
-        mode() = 0;
+        setMode(ModeChoice::None);
         gatewayCancelled();
         return;
     }
-    mode() = 2;
+    setMode(ModeChoice::Examination);
     enterExperiment();
 }
 

@@ -66,7 +66,21 @@ public slots:
 
 protected:
     virtual void resetPractical() = 0;
-    virtual quint8 &mode() = 0;
+    // The choice the page's buttons make, in the page's own terms; each
+    // practical stores it as its own mode.
+    enum class ModeChoice { None, Tutorial, Examination };
+    virtual void setMode(ModeChoice choice) = 0;
+    // The practical's own value for a choice: its None and Tutorial, and the
+    // mode its examination starts in.
+    template <class Mode> static Mode modeFor(ModeChoice choice, Mode examination)
+    {
+        switch (choice) {
+        case ModeChoice::Tutorial: return Mode::Tutorial;
+        case ModeChoice::Examination: return examination;
+        case ModeChoice::None: break;
+        }
+        return Mode::None;
+    }
     virtual void storePassword(const QString &normalised) = 0;
     virtual QString storedPassword() const = 0;
 

@@ -10,10 +10,17 @@ void RefusingExperimentWindow::load()
 
 namespace ShellFixture {
 
+Practicals &practicals()
+{
+    static Practicals owned;
+    return owned;
+}
+
 void setUp()
 {
     TestSeams::useRunFolder();
-    ShellWindows::define();
+    practicals() = Practicals();
+    ShellWindows::define(practicals());
 }
 
 void defineStubs(const QStringList &names)

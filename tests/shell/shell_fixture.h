@@ -5,6 +5,7 @@
 #include "support/seams/scripted_random.h"
 #include "support/windows/message_box_script.h"
 #include "support/windows/test_windows.h"
+#include "shell/practicals.h"
 #include "widgets/form_window.h"
 
 #include <QPushButton>
@@ -32,8 +33,12 @@ public:
 
 namespace ShellFixture {
 
-// Defines the shell's windows and points file look-ups at the run folder.
+// Defines the shell's windows on fresh practicals and points file look-ups
+// at the run folder.
 void setUp();
+// The practicals the windows work on, owned by the fixture as the program
+// owns them.
+Practicals &practicals();
 // Defines a stand-in window under each name.
 void defineStubs(const QStringList &names);
 // Clicks the named button of a window (it must be visible and enabled).

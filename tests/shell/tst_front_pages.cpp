@@ -17,6 +17,7 @@
 #include <QTimer>
 
 using ShellFixture::click;
+using ShellFixture::practicals;
 
 namespace {
 
@@ -35,8 +36,12 @@ struct Page
     QString helpFile;
     QString experiment;
     QStringList destroyedOnLoad;
-    quint8 *mode;
-    QString *password;
+    // The practical's mode as a number, and its stored password.
+    std::function<int()> mode;
+    std::function<QString()> password;
+    // Leaves the practical as a student who went half-way would: in an
+    // examination, with a supervisor's password.
+    std::function<void()> leaveInExamination;
     bool heartGateway;
 };
 
@@ -46,20 +51,41 @@ QList<Page> pages()
         {WindowNames::HeartFront, "Vivosim - Heart T1.01", "Frm_logo", false, "Cmd_Tutorial", "cmd_exam", "Cmd_Exit",
          "Frame_Password", "Txt_PassWord", "Cmd_Ok_Password", "Cmd_Cancel_Password", "GateWay For Examination Mode",
          QLatin1Char('x'), "Invalid Password.  Password should be atleat 4 character ", "heart.hlp", WindowNames::Heart,
-         {WindowNames::HeartQuestion, WindowNames::Heart, WindowNames::HeartTable}, &Heart::Heart_Mode,
-         &Heart::Heart_Password, true},
+         {WindowNames::HeartQuestion, WindowNames::Heart, WindowNames::HeartTable}, [] { return int(practicals().heart.Heart_Mode); },
+         [] { return practicals().heart.Heart_Password; },
+         [] {
+             practicals().heart.Heart_Mode = Heart::Mode::Exam2;
+             practicals().heart.Heart_Password = QStringLiteral("OLDPASS   ");
+         },
+         true},
         {WindowNames::IleumFront, " Vivosim - Ileum T1.00", "Frm_logo", true, "Cmd_Tut", "cmd_exam", "Cmd_quit",
          "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char(' '),
          "Invalid Passord.  Password should be atleat 4 character ", "ileum.hlp", WindowNames::Ileum,
-         {WindowNames::Ileum, WindowNames::IleumExam}, &ileum::Ileum_Mode, &ileum::Ileum_Password, false},
+         {WindowNames::Ileum, WindowNames::IleumExam}, [] { return int(practicals().ileum.Ileum_Mode); }, [] { return practicals().ileum.Ileum_Password; },
+         [] {
+             practicals().ileum.Ileum_Mode = ileum::Mode::Examination;
+             practicals().ileum.Ileum_Password = QStringLiteral("OLDPASS");
+         },
+         false},
         {WindowNames::OesoFront, " Vivosim-Oesophagus T1.00", "Frm_logo", true, "Cmd_Tut", "cmd_exam", "Cmd_quit",
          "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char(' '),
          "Invalid Passord.  Password should be atleat 4 character ", "oesopha.hlp", WindowNames::Oesophagus,
-         {WindowNames::Oesophagus, WindowNames::OesoTable}, &Mod_Oeso::Oeso_Mode, &Mod_Oeso::Oeso_Password, false},
+         {WindowNames::Oesophagus, WindowNames::OesoTable}, [] { return int(practicals().oesophagus.Oeso_Mode); },
+         [] { return practicals().oesophagus.Oeso_Password; },
+         [] {
+             practicals().oesophagus.Oeso_Mode = Mod_Oeso::Mode::Examination;
+             practicals().oesophagus.Oeso_Password = QStringLiteral("OLDPASS");
+         },
+         false},
         {WindowNames::RabbitFront, "Vivosim - Rabbit T1.01", "logo_frm", false, "Cmd_Tut", "cmd_exam", "Cmd_quit",
          "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char('x'),
          "Invalid Passord.  Password should be atleast 4 character ", "rabbit.hlp", WindowNames::Rabbit,
-         {WindowNames::Rabbit, WindowNames::RabbitTable}, &Rab_eye::Rab_Mode, &Rab_eye::Rab_Password, false},
+         {WindowNames::Rabbit, WindowNames::RabbitTable}, [] { return int(practicals().rabbit.Rab_Mode); }, [] { return practicals().rabbit.Rab_Password; },
+         [] {
+             practicals().rabbit.Rab_Mode = Rab_eye::Mode::Examination;
+             practicals().rabbit.Rab_Password = QStringLiteral("OLDPASS   ");
+         },
+         false},
     };
 }
 
@@ -146,14 +172,13 @@ void TestFrontPages::loadClearsThePractical()
     QFETCH(Page, page);
     for (const QString &name : page.destroyedOnLoad)
         WindowRegistry::show(name);
-    *page.mode = 3;
-    *page.password = QStringLiteral("OLDPASS");
+    page.leaveInExamination();
     FrontPage *window = openPage(page);
     QVERIFY(window);
     for (const QString &name : page.destroyedOnLoad)
         QCOMPARE(WindowRegistry::find(name), nullptr);
-    QCOMPARE(*page.mode, quint8(0));
-    QCOMPARE(page.password->trimmed(), QString());
+    QCOMPARE(page.mode(), 0);
+    QCOMPARE(page.password().trimmed(), QString());
     QCOMPARE(window->windowTitle(), page.caption);
     QVERIFY(!window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(window->frameGeometry().center().x(), 399);
@@ -194,14 +219,14 @@ void TestFrontPages::tutorialEntersTheExperiment()
 {
     QFETCH(Page, page);
     FrontPage *window = openPage(page);
-    Heart::Heart_Started = 1;
+    practicals().heart.Heart_Started = 1;
     click(window, page.tutorial);
-    QCOMPARE(*page.mode, quint8(1));
+    QCOMPARE(page.mode(), 1);
     QVERIFY(WindowRegistry::find(page.experiment));
     QVERIFY(WindowRegistry::find(page.experiment)->isVisible());
     QCOMPARE(WindowRegistry::find(page.window), nullptr);
     if (page.heartGateway)
-        QCOMPARE(Heart::Heart_Started, quint8(0));
+        QCOMPARE(practicals().heart.Heart_Started, quint8(0));
 }
 
 void TestFrontPages::passwordRules_data()
@@ -238,12 +263,12 @@ void TestFrontPages::passwordRules()
     typePassword(window, page, entry);
     if (accepted) {
         QCOMPARE(m_boxes->count(), 0);
-        QCOMPARE(page.password->trimmed(), stored);
-        QCOMPARE(*page.mode, quint8(2));
+        QCOMPARE(page.password().trimmed(), stored);
+        QCOMPARE(page.mode(), 2);
         QVERIFY(WindowRegistry::find(page.experiment));
         QCOMPARE(WindowRegistry::find(page.window), nullptr);
         if (page.heartGateway)
-            QCOMPARE(page.password->size(), 10);
+            QCOMPARE(page.password().size(), 10);
     } else {
         QCOMPARE(m_boxes->count(), 1);
         QCOMPARE(m_boxes->last().text, page.shortPasswordMessage);
@@ -263,9 +288,9 @@ void TestFrontPages::heartModeThroughTheGateway()
     auto *box = window->findChild<EntryBox *>(heart.entry);
 
     click(window, heart.exam);
-    QCOMPARE(Heart::Heart_Mode, quint8(2));
+    QCOMPARE(practicals().heart.Heart_Mode, Heart::Mode::Exam1);
     click(window, heart.cancel);
-    QCOMPARE(Heart::Heart_Mode, quint8(0));
+    QCOMPARE(practicals().heart.Heart_Mode, Heart::Mode::None);
     QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("Frame_Mode"))->isVisible());
 
     // The heart page keeps what was typed when Examination is chosen again.
@@ -273,11 +298,11 @@ void TestFrontPages::heartModeThroughTheGateway()
     click(window, heart.exam);
     QCOMPARE(box->text(), QStringLiteral("ab"));
     click(window, heart.ok);
-    QCOMPARE(Heart::Heart_Mode, quint8(2));
-    QCOMPARE(Heart::Heart_Password, QStringLiteral("          "));
+    QCOMPARE(practicals().heart.Heart_Mode, Heart::Mode::Exam1);
+    QCOMPARE(practicals().heart.Heart_Password, QStringLiteral("          "));
     QVERIFY(window->findChild<QGroupBox *>(heart.gateway)->isVisible());
     click(window, heart.cancel);
-    QCOMPARE(Heart::Heart_Mode, quint8(0));
+    QCOMPARE(practicals().heart.Heart_Mode, Heart::Mode::None);
 }
 
 void TestFrontPages::otherPagesKeepModeZeroOnRefusal()
@@ -286,9 +311,9 @@ void TestFrontPages::otherPagesKeepModeZeroOnRefusal()
     FrontPage *window = openPage(page);
     click(window, page.exam);
     typePassword(window, page, QStringLiteral("xyz"));
-    QCOMPARE(*page.mode, quint8(0));
+    QCOMPARE(page.mode(), 0);
     click(window, page.cancel);
-    QCOMPARE(*page.mode, quint8(0));
+    QCOMPARE(page.mode(), 0);
     // Examination clears what was typed before.
     window->findChild<EntryBox *>(page.entry)->setText(QStringLiteral("left"));
     click(window, page.exam);
@@ -328,13 +353,13 @@ void TestFrontPages::missingPracticalSaysSo()
     click(window, rabbit.tutorial);
     QCOMPARE(m_boxes->count(), 1);
     QVERIFY(m_boxes->last().text.contains(QStringLiteral("not available yet")));
-    QCOMPARE(Rab_eye::Rab_Mode, quint8(0));
+    QCOMPARE(practicals().rabbit.Rab_Mode, Rab_eye::Mode::None);
     QCOMPARE(WindowRegistry::find(rabbit.window), window);
 
     click(window, rabbit.exam);
     typePassword(window, rabbit, QStringLiteral("good pass"));
     QCOMPARE(m_boxes->count(), 2);
-    QCOMPARE(Rab_eye::Rab_Mode, quint8(0));
+    QCOMPARE(practicals().rabbit.Rab_Mode, Rab_eye::Mode::None);
     QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("Frame_Mode"))->isVisible());
 }
 

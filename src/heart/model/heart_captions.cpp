@@ -4,29 +4,29 @@
 
 namespace Heart::Captions {
 
-QString windowCaption(quint8 mode)
+QString windowCaption(Mode mode)
 {
     switch (mode) {
-    case Exam1Mode:
-    case Exam3Mode:
+    case Mode::Exam1:
+    case Mode::Exam3:
         return QStringLiteral("Effects of Drugs on the Frog Heart  -   Examination Mode ");
-    case Exam2Mode:
+    case Mode::Exam2:
         return QStringLiteral("Effects of Drugs on the Frog's Heart  -   Examination Mode ");
     default:
         return QStringLiteral("Effects of Drugs on the Frog Heart  -  Tutorial Mode ");
     }
 }
 
-QString directionText(quint8 mode)
+QString directionText(Mode mode)
 {
     switch (mode) {
-    case Exam1Mode:
+    case Mode::Exam1:
         return QStringLiteral("EXAMINATION 1 : You are given a set of drugs numbered 1-8. Inject the drugs one "
                               "by one, observe their effects and identify them.");
-    case Exam2Mode:
+    case Mode::Exam2:
         return QStringLiteral("EXAMINATION 2 : You are given an unknown drug along with known ones. Identify the "
                               "unknown drug by comparing its effects and interaction with the known drugs.");
-    case Exam3Mode:
+    case Mode::Exam3:
         return QStringLiteral("EXAMINATION 3 : You are given an unknown drug. Design and carry out an experiment "
                               "to find out whether or not its effect on heart rate is comparable with Adrenaline "
                               "or ACh.");

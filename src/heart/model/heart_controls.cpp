@@ -20,13 +20,13 @@ QString objectName(HeartControl control)
     return QString();
 }
 
-QVector<HeartControl> lockedWhileDrugActs(quint8 mode)
+QVector<HeartControl> lockedWhileDrugActs(Mode mode)
 {
     QVector<HeartControl> controls;
-    if (mode == TutorialMode)
+    if (mode == Mode::Tutorial)
         controls = {HeartControl::cmd_help, HeartControl::Cmd_New, HeartControl::Cmd_Next, HeartControl::CmdTable};
     controls.append(HeartControl::Cmd_Print);
-    if (mode == Exam3Mode)
+    if (mode == Mode::Exam3)
         controls.append(HeartControl::Cmd_New);
     return controls;
 }

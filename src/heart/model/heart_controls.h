@@ -1,5 +1,7 @@
 #pragma once
 
+#include "heart/model/heart_state.h"
+
 #include <QString>
 #include <QVector>
 
@@ -38,6 +40,6 @@ using EnableChanges = QVector<EnableChange>;
 // The controls an injection disables in this mode and the wash-out enables
 // again: in Tutorial the instructions, New, Next and Table; in every mode
 // Print; in Examination 3 New.
-QVector<HeartControl> lockedWhileDrugActs(quint8 mode);
+QVector<HeartControl> lockedWhileDrugActs(Mode mode);
 
 } // namespace Heart

@@ -1,6 +1,5 @@
 #include "heart/model/heart_drug_labels.h"
 
-#include "heart/model/heart_state.h"
 
 namespace Heart::DrugLabels {
 
@@ -20,47 +19,48 @@ QString millilitres()
     return QStringLiteral("ml");
 }
 
-bool isUnknown(const HeartDrugTable &drugs, int p)
+bool isUnknown(const HeartRunState &run, int p)
 {
-    switch (Heart_Mode) {
-    case Exam1Mode: return true;
-    case Exam2Mode:
-    case Exam3Mode: return p >= drugs.HeartListCount - 1;
+    switch (run.practical.Heart_Mode) {
+    case Mode::Exam1: return true;
+    case Mode::Exam2:
+    case Mode::Exam3: return p >= run.drugs.HeartListCount - 1;
     default: return false;
     }
 }
 
-QString actingName(const HeartDrugTable &drugs, int p)
+QString actingName(const HeartRunState &run, int p)
 {
-    if (Heart_Mode == Exam1Mode)
-        return QStringLiteral("Unknown Drug ") + QString::number(Heart_UnknownNo);
-    if (isUnknown(drugs, p))
+    if (run.practical.Heart_Mode == Mode::Exam1)
+        return QStringLiteral("Unknown Drug ") + QString::number(run.practical.Heart_UnknownNo);
+    if (isUnknown(run, p))
         return QStringLiteral("Unknown Drug ");
-    return drugs.atPosition(p).Name;
+    return run.drugs.atPosition(p).Name;
 }
 
-QString doseUnit(const HeartDrugTable &drugs, int p)
+QString doseUnit(const HeartRunState &run, int p)
 {
-    return isUnknown(drugs, p) ? millilitres() : micrograms();
+    return isUnknown(run, p) ? millilitres() : micrograms();
 }
 
-QString markLabel(const HeartDrugTable &drugs, int p)
+QString markLabel(const HeartRunState &run, int p)
 {
-    return isUnknown(drugs, p) ? QStringLiteral("Unk") : drugs.atPosition(p).key;
+    return isUnknown(run, p) ? QStringLiteral("Unk") : run.drugs.atPosition(p).key;
 }
 
-QString injectedName(const HeartDrugTable &drugs, int p)
+QString injectedName(const HeartRunState &run, int p)
 {
-    if (Heart_Mode == Exam1Mode)
-        return QStringLiteral("Unknown Drug No. ") + QString::number(Heart_UnknownNo);
-    return actingName(drugs, p).left(PrevNameWidth);
+    if (run.practical.Heart_Mode == Mode::Exam1)
+        return QStringLiteral("Unknown Drug No. ") + QString::number(run.practical.Heart_UnknownNo);
+    return actingName(run, p).left(PrevNameWidth);
 }
 
-std::optional<QString> doseUnitOnChoice(const HeartDrugTable &drugs, int p)
+std::optional<QString> doseUnitOnChoice(const HeartRunState &run, int p)
 {
-    if (Heart_Mode != Exam2Mode && Heart_Mode != Exam3Mode)
+    const Mode mode = run.practical.Heart_Mode;
+    if (mode != Mode::Exam2 && mode != Mode::Exam3)
         return std::nullopt;
-    return doseUnit(drugs, p);
+    return doseUnit(run, p);
 }
 
 } // namespace Heart::DrugLabels

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "heart/model/heart_drug_table.h"
+#include "heart/model/heart_run_state.h"
 
 #include <QString>
 
@@ -14,20 +14,20 @@ namespace Heart::DrugLabels {
 QString micrograms();   // "µg"
 QString millilitres();  // "ml"
 
-bool isUnknown(const HeartDrugTable &drugs, int p);
+bool isUnknown(const HeartRunState &run, int p);
 
 // `Lab_drugname` while the drug acts: its name, "Unknown Drug " with the
 // unknown's number in Examination 1, "Unknown Drug " for the other unknowns.
-QString actingName(const HeartDrugTable &drugs, int p);
+QString actingName(const HeartRunState &run, int p);
 // `Lab_DDose` while it acts.
-QString doseUnit(const HeartDrugTable &drugs, int p);
+QString doseUnit(const HeartRunState &run, int p);
 // Under the injection mark: the drug's key, "Unk" for an unknown.
-QString markLabel(const HeartDrugTable &drugs, int p);
+QString markLabel(const HeartRunState &run, int p);
 // `PrevName` once injected: "Unknown Drug No. " and the number in
 // Examination 1, otherwise the acting name (at most 20 characters).
-QString injectedName(const HeartDrugTable &drugs, int p);
+QString injectedName(const HeartRunState &run, int p);
 
 // Choosing in the drug list: the unit changes in Examinations 2 and 3 only.
-std::optional<QString> doseUnitOnChoice(const HeartDrugTable &drugs, int p);
+std::optional<QString> doseUnitOnChoice(const HeartRunState &run, int p);
 
 } // namespace Heart::DrugLabels

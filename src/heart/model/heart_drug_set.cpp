@@ -20,19 +20,19 @@ void chooseExam1Unknown(HeartRunState &run, HeartDrugSetView &view)
                     {HeartControl::Cmd_New, false}};
     view.hideDrugChoice = true;
 
-    int u = drawUnknown(Heart_DrugCount);
-    while (Heart_UnknownUsed.at(u) != 0) {
+    int u = drawUnknown(run.practical.Heart_DrugCount);
+    while (run.practical.Heart_UnknownUsed.at(u) != 0) {
         Chance::reseedFromClock();
-        u = drawUnknown(Heart_DrugCount);
+        u = drawUnknown(run.practical.Heart_DrugCount);
     }
-    ++Heart_UnknownUsed[u];
-    ++Heart_UnknownNo;
-    run.readouts.lbl_unkdrug = QStringLiteral("Unknown Drug No. ") + QString::number(Heart_UnknownNo);
+    ++run.practical.Heart_UnknownUsed[u];
+    ++run.practical.Heart_UnknownNo;
+    run.readouts.lbl_unkdrug = QStringLiteral("Unknown Drug No. ") + QString::number(run.practical.Heart_UnknownNo);
 
     run.selectedPosition = u - 1;
     const HeartDrug &given = run.drugs.entry(u);
     run.readouts.Txt_Dose = Numbers::singleText(given.Dose);
-    HeartExam1Result &result = Heart_Exam1Results[Heart_UnknownNo];
+    HeartExam1Result &result = run.practical.Heart_Exam1Results[run.practical.Heart_UnknownNo];
     result.Given = given.Name.trimmed();
     result.Tone = QString(given.tone).trimmed();
 }
@@ -45,7 +45,7 @@ HeartDrugSetView PrepareDrugSet(HeartRunState &run)
     run.readouts.lbl_lastdrug = QStringLiteral("None");
     run.PrevKey = QStringLiteral("None");
 
-    if (Heart_Mode == Exam1Mode) {
+    if (run.practical.Heart_Mode == Mode::Exam1) {
         chooseExam1Unknown(run, view);
     } else {
         run.selectedPosition = run.drugs.Combo_Drug.isEmpty() ? -1 : 0;
@@ -53,12 +53,12 @@ HeartDrugSetView PrepareDrugSet(HeartRunState &run)
         run.readouts.ProBar_Time = 0.0f;
     }
 
-    if (Heart_Mode == Exam2Mode) {
+    if (run.practical.Heart_Mode == Mode::Exam2) {
         view.enables = {{HeartControl::CmdTable, false}, {HeartControl::Cmd_New, false}};
-        Heart_Exam2Drug = run.drugs.appendUnknown(Chance::drawInRange(1, Heart_DrugCount)).trimmed();
-    } else if (Heart_Mode == Exam3Mode) {
+        run.practical.Heart_Exam2Drug = run.drugs.appendUnknown(Chance::drawInRange(1, run.practical.Heart_DrugCount)).trimmed();
+    } else if (run.practical.Heart_Mode == Mode::Exam3) {
         view.enables = {{HeartControl::CmdTable, false}, {HeartControl::Cmd_New, true}};
-        Heart_Exam3Drug = run.drugs.appendUnknown(Chance::drawInRange(1, 2)).trimmed();
+        run.practical.Heart_Exam3Drug = run.drugs.appendUnknown(Chance::drawInRange(1, 2)).trimmed();
     }
 
     run.readouts.Lab_drugname = QStringLiteral("None");

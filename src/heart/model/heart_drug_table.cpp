@@ -21,9 +21,10 @@ void HeartDrugTable::restoreRestEntry()
     HeartDrugs[0].L_End = RestBottom;
 }
 
-void HeartDrugTable::LoadHeartDrugs(const QVector<HeartDrug> &rows)
+void HeartDrugTable::LoadHeartDrugs(HeartPractical &practical, const QVector<HeartDrug> &rows)
 {
-    if (Heart_Mode == Exam3Mode) {
+    const Mode Heart_Mode = practical.Heart_Mode;
+    if (Heart_Mode == Mode::Exam3) {
         for (int i = 1; i <= 2 && i <= rows.size(); ++i) {
             HeartDrugs[i] = rows.at(i - 1);
             HeartDrugs[i].Dose = Exam3Dose;
@@ -38,13 +39,13 @@ void HeartDrugTable::LoadHeartDrugs(const QVector<HeartDrug> &rows)
         HeartDrugs[i] = rows.at(i - 1);
         Combo_Drug.append(HeartDrugs[i].Name);
     }
-    HeartListCount = Heart_DrugCount = quint8(count);
+    HeartListCount = practical.Heart_DrugCount = quint8(count);
 
-    if (Heart_Mode == Exam1Mode || Heart_Mode == Exam2Mode) {
+    if (Heart_Mode == Mode::Exam1 || Heart_Mode == Mode::Exam2) {
         for (int i = 1; i <= count; ++i)
             Lst_Drugs.append(HeartDrugs[i].Name);
     }
-    if (Heart_Mode == Exam1Mode) {
+    if (Heart_Mode == Mode::Exam1) {
         for (int i = 1; i <= count; ++i)
             HeartDrugs[i].Dose = Exam1Dose;
     }

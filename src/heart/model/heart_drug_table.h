@@ -26,10 +26,10 @@ public:
 
     HeartDrugTable();
 
-    // Fills the table for Heart_Mode from the rows the window read: every row
+    // Fills the table for the practical's Heart_Mode from the rows the window read: every row
     // of the file (at most ten are used), or in Examination 3 the two rows
     // the file gives that examination (its first and sixth).
-    void LoadHeartDrugs(const QVector<HeartDrug> &rows);
+    void LoadHeartDrugs(HeartPractical &practical, const QVector<HeartDrug> &rows);
 
     // Appends the unknown, a copy of entry source given in millilitres, as
     // "Unknown drug"; returns the copy's name.

@@ -11,14 +11,14 @@
 
 namespace Heart {
 
-bool HeartExperiment::needsDrugs()
+bool HeartExperiment::needsDrugs() const
 {
-    return Heart_Started == 0;
+    return m_run.practical.Heart_Started == 0;
 }
 
-bool HeartExperiment::readsExam3Drugs()
+bool HeartExperiment::readsExam3Drugs() const
 {
-    return Heart_Mode == Exam3Mode;
+    return m_run.practical.Heart_Mode == Mode::Exam3;
 }
 
 HeartExperiment::Load HeartExperiment::load(const QVector<HeartDrug> &stageDrugs)
@@ -39,23 +39,23 @@ HeartExperiment::Load HeartExperiment::load(const QVector<HeartDrug> &stageDrugs
     m_run.kclbcacl = 0;
     shown.lbl_warning = QStringLiteral("Wait till the heart stabilizes; Then inject");
 
-    result.caption = Captions::windowCaption(Heart_Mode);
-    result.LabTitle = Captions::directionText(Heart_Mode);
-    if (Heart_Mode == TutorialMode)
+    result.caption = Captions::windowCaption(m_run.practical.Heart_Mode);
+    result.LabTitle = Captions::directionText(m_run.practical.Heart_Mode);
+    if (m_run.practical.Heart_Mode == Mode::Tutorial)
         shown.Lab_drugname = QStringLiteral("None");
-    else if (Heart_Mode == Exam1Mode)
+    else if (m_run.practical.Heart_Mode == Mode::Exam1)
         shown.Lab_DDose = DrugLabels::millilitres();
 
-    if (Heart_Started == 1) {
+    if (m_run.practical.Heart_Started == 1) {
         ResetRecording();
     } else {
-        Heart_Started = 1;
-        m_run.drugs.LoadHeartDrugs(stageDrugs);
+        m_run.practical.Heart_Started = 1;
+        m_run.drugs.LoadHeartDrugs(m_run.practical, stageDrugs);
         result.newStage = true;
         result.drugSet = DrugSet::PrepareDrugSet(m_run);
         result.enables = result.drugSet.enables;
-        Heart_HeartNo = 1;
-        Heart_Exam3Rates.resize(2);
+        m_run.practical.Heart_HeartNo = 1;
+        m_run.practical.Heart_Exam3Rates.resize(2);
         m_run.lever.forgetLine();
     }
 
@@ -85,7 +85,7 @@ void HeartExperiment::selectDrug(int p)
 {
     m_run.selectedPosition = p;
     m_run.readouts.Txt_Dose = Numbers::singleText(m_run.drugs.atPosition(p).Dose);
-    if (const auto unit = DrugLabels::doseUnitOnChoice(m_run.drugs, p))
+    if (const auto unit = DrugLabels::doseUnitOnChoice(m_run, p))
         m_run.readouts.Lab_DDose = *unit;
 }
 
@@ -108,8 +108,8 @@ HeartExperiment::NewRun HeartExperiment::New()
     run.drawing.append(Response::WashOut(m_run));
     run.load = load();
     m_run.lever.toggleNeedle(run.drawing.lever);
-    if (Heart_Mode == Exam3Mode)
-        Stages::startNewHeart();
+    if (m_run.practical.Heart_Mode == Mode::Exam3)
+        Stages::startNewHeart(m_run.practical);
     return run;
 }
 

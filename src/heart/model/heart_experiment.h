@@ -15,6 +15,8 @@ namespace Heart {
 class HeartExperiment
 {
 public:
+    explicit HeartExperiment(HeartPractical &practical) : m_run(practical) {}
+
     // The window's load procedure, also run by New and by Yes at the
     // paper-full question.
     struct Load
@@ -37,8 +39,8 @@ public:
     // Heart_Started is 0: the window reads the stage's drugs and passes the
     // rows in (readHeartExam3Drugs in Examination 3, readHeartDrugs
     // otherwise); the model opens no file. Otherwise the rows are not used.
-    static bool needsDrugs();
-    static bool readsExam3Drugs();
+    bool needsDrugs() const;
+    bool readsExam3Drugs() const;
     Load load(const QVector<HeartDrug> &stageDrugs = {});
 
     // The drug list's click: the dose (and in Examinations 2 and 3 its unit)

@@ -143,24 +143,24 @@ void setRate(HeartRunState &run, QChar rateCode, const HeartDrug &drug, const QS
 // The examinations keep the rate each injection reached.
 void recordRate(const HeartRunState &run, const HeartDrug &drug)
 {
-    switch (Heart_Mode) {
-    case Exam1Mode:
-        Heart_Exam1Results[Heart_UnknownNo].Rate = run.DrugRate;
+    switch (run.practical.Heart_Mode) {
+    case Mode::Exam1:
+        run.practical.Heart_Exam1Results[run.practical.Heart_UnknownNo].Rate = run.DrugRate;
         break;
-    case Exam2Mode:
+    case Mode::Exam2:
         // The count is a byte: past 255 injections the log stops growing
         // rather than starting again over its first entries.
-        if (Heart_Exam2Count == 255)
+        if (run.practical.Heart_Exam2Count == 255)
             break;
-        ++Heart_Exam2Count;
-        Heart_Exam2Log.resize(Heart_Exam2Count + 1);
-        Heart_Exam2Log[Heart_Exam2Count] = {run.drugs.listText(run.selectedPosition),
+        ++run.practical.Heart_Exam2Count;
+        run.practical.Heart_Exam2Log.resize(run.practical.Heart_Exam2Count + 1);
+        run.practical.Heart_Exam2Log[run.practical.Heart_Exam2Count] = {run.drugs.listText(run.selectedPosition),
                                             QString(drug.tone).trimmed(), run.DrugRate};
         break;
-    case Exam3Mode: {
-        if (Heart_Exam3Rates.size() <= Heart_HeartNo)
-            Heart_Exam3Rates.resize(Heart_HeartNo + 1);
-        HeartExam3Row &row = Heart_Exam3Rates[Heart_HeartNo];
+    case Mode::Exam3: {
+        if (run.practical.Heart_Exam3Rates.size() <= run.practical.Heart_HeartNo)
+            run.practical.Heart_Exam3Rates.resize(run.practical.Heart_HeartNo + 1);
+        HeartExam3Row &row = run.practical.Heart_Exam3Rates[run.practical.Heart_HeartNo];
         if (run.ActiveDrug == 1)
             row.EpiRate = run.DrugRate;
         else if (run.ActiveDrug == 2)
@@ -201,13 +201,13 @@ HeartDrawing Inject(HeartRunState &run)
     lever.paintpic1 = 1;
     run.DrugRate = 0;
     shown.TxtHR_Drug.clear();
-    setEnabled(out.enables, lockedWhileDrugActs(Heart_Mode), false);
+    setEnabled(out.enables, lockedWhileDrugActs(run.practical.Heart_Mode), false);
 
-    shown.Lab_drugname = DrugLabels::actingName(drugs, p);
-    shown.Lab_DDose = DrugLabels::doseUnit(drugs, p);
+    shown.Lab_drugname = DrugLabels::actingName(run, p);
+    shown.Lab_DDose = DrugLabels::doseUnit(run, p);
     // Every injection shows the drug given before it, an unknown's included.
     shown.lbl_lastdrug = run.PrevName;
-    const QString label = DrugLabels::markLabel(drugs, p);
+    const QString label = DrugLabels::markLabel(run, p);
 
     run.ActiveDrug = quint8(p + 1);
     const HeartDrug &drug = drugs.entry(run.ActiveDrug);
@@ -253,7 +253,7 @@ HeartDrawing Inject(HeartRunState &run)
 
     setEnabled(out.enables, {HeartControl::Cmd_inject, HeartControl::Cmd_RmvDrug}, true);
     run.PrevKey = k;
-    run.PrevName = DrugLabels::injectedName(drugs, p);
+    run.PrevName = DrugLabels::injectedName(run, p);
     shown.lbl_warning = QStringLiteral("BHR - Basal Heart Rate(Control)");
     return out;
 }
@@ -267,7 +267,7 @@ HeartDrawing WashOut(HeartRunState &run)
     if (shown.Lab_drugname != QLatin1String("None")) {
         run.restnormalflag = 1;
         out.paper.append(Marks::endMark(shown.TxtHR_Drug));
-        setEnabled(out.enables, lockedWhileDrugActs(Heart_Mode), true);
+        setEnabled(out.enables, lockedWhileDrugActs(run.practical.Heart_Mode), true);
         lever.paintpic1 = 0;
         if (run.Antagonised == 0) {
             const QString key = run.drugs.entry(run.ActiveDrug).key.trimmed();

@@ -18,14 +18,14 @@ QString rateText(quint8 rate)
 }
 
 // Examination 3's rows, one per heart, under the given header.
-TextTable heartRows(const QStringList &header, const QVector<double> &widths)
+TextTable heartRows(const HeartPractical &practical, const QStringList &header, const QVector<double> &widths)
 {
     TextTable table;
-    table.rows = Heart_HeartNo + 1;
+    table.rows = practical.Heart_HeartNo + 1;
     table.columnWidthsInA = widths;
     table.cells.append(header);
-    for (int i = 1; i <= Heart_HeartNo; ++i) {
-        const HeartExam3Row row = Heart_Exam3Rates.value(i);
+    for (int i = 1; i <= practical.Heart_HeartNo; ++i) {
+        const HeartExam3Row row = practical.Heart_Exam3Rates.value(i);
         table.cells.append({serial(i), QString::number(row.EpiRate), QString::number(row.AChRate),
                             QString::number(row.UnknownRate)});
     }
@@ -48,16 +48,16 @@ TextTable modelTable()
     return table;
 }
 
-TextTable exam1Table()
+TextTable exam1Table(const HeartPractical &practical)
 {
     TextTable table;
-    table.rows = Heart_DrugCount + 1;
+    table.rows = practical.Heart_DrugCount + 1;
     table.columnWidthsInA = {10, 18, 18, 19, 10};
     table.tallHeader = true;
     table.tallRows = true;
     table.cells.append({" Serial No.", " Drug Given     ", " Drug Identified ", " Heart Beats/min ", " Tone"});
-    for (int i = 1; i <= Heart_DrugCount; ++i) {
-        const HeartExam1Result &result = Heart_Exam1Results.at(i);
+    for (int i = 1; i <= practical.Heart_DrugCount; ++i) {
+        const HeartExam1Result &result = practical.Heart_Exam1Results.at(i);
         if (result.Identified.trimmed().isEmpty())
             continue;
         const QString rate = result.Rate == 0 ? QStringLiteral(" Drug Not Injected ") : rateText(result.Rate);
@@ -67,33 +67,33 @@ TextTable exam1Table()
     return table;
 }
 
-TextTable exam2Table()
+TextTable exam2Table(const HeartPractical &practical)
 {
     TextTable table;
-    table.rows = Heart_Exam2Count + 1;
+    table.rows = practical.Heart_Exam2Count + 1;
     table.columnWidthsInA = {10, 18, 20, 15, 10};
     table.tallHeader = true;
     table.tallRows = true;
     table.cells.append({"Sr. No.", " Drugs Injected ", " Heart Rate(beats/min)", " Tone"});
-    for (int k = 1; k <= Heart_Exam2Count; ++k) {
-        const HeartExam2Entry entry = Heart_Exam2Log.value(k);
+    for (int k = 1; k <= practical.Heart_Exam2Count; ++k) {
+        const HeartExam2Entry entry = practical.Heart_Exam2Log.value(k);
         table.cells.append({serial(k), entry.DrugText, rateText(entry.Rate), entry.Tone});
     }
     return table;
 }
 
-TextTable exam3Table()
+TextTable exam3Table(const HeartPractical &practical)
 {
-    TextTable table = heartRows({" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "},
+    TextTable table = heartRows(practical, {" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "},
                                 {0, 18, 18, 18});
     table.tallHeader = true;
     return table;
 }
 
-TextTable comparisonTable()
+TextTable comparisonTable(const HeartPractical &practical)
 {
     // 155, 185 and 235 widths of "A" in pixels, taken as twips (15 to a pixel).
-    return heartRows({" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "},
+    return heartRows(practical, {" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "},
                      {0, 155.0 / 15.0, 185.0 / 15.0, 235.0 / 15.0});
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "heart/model/heart_state.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -27,12 +29,12 @@ TextTable modelTable();
 // One row per answered unknown, in the order they were given; an unknown
 // left unanswered has no row and the rows after it move up. Its rate reads
 // " Drug Not Injected " when it was never injected.
-TextTable exam1Table();
+TextTable exam1Table(const HeartPractical &practical);
 // One row per injection of Examination 2.
-TextTable exam2Table();
+TextTable exam2Table(const HeartPractical &practical);
 // One row per heart of Examination 3.
-TextTable exam3Table();
+TextTable exam3Table(const HeartPractical &practical);
 // The same rates as the student compares them before answering.
-TextTable comparisonTable();
+TextTable comparisonTable(const HeartPractical &practical);
 
 } // namespace Heart::ResultTables

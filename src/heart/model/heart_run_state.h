@@ -3,15 +3,20 @@
 #include "heart/model/heart_drug_table.h"
 #include "heart/model/heart_lever.h"
 #include "heart/model/heart_readouts.h"
+#include "heart/model/heart_state.h"
 
 #include <QString>
 
 namespace Heart {
 
 // The heart window's state from one load to the next: the drug table, the
-// lever, the drug now acting and the heart's response to it.
+// lever, the drug now acting and the heart's response to it, with the
+// practical it belongs to.
 struct HeartRunState
 {
+    explicit HeartRunState(HeartPractical &practical) : practical(practical) {}
+
+    HeartPractical &practical;
     HeartDrugTable drugs;
     HeartLever lever;
     HeartReadouts readouts;

@@ -50,8 +50,10 @@ QTimer *windowTimer(QObject *owner, const QString &name, int intervalMs)
 
 } // namespace
 
-Frm_Heart::Frm_Heart()
+Frm_Heart::Frm_Heart(Heart::HeartPractical &practical)
     : FormWindow(WindowNames::Heart)
+    , m_practical(practical)
+    , m_experiment(practical)
     , Timer_Heart(windowTimer(this, QStringLiteral("Timer_Heart"), Heart::Beat::TickMs))
     , lever1(windowTimer(this, QStringLiteral("lever1"), Heart::HeartLever::RestIntervalMs))
     , m_swingTimer(windowTimer(this, QStringLiteral("leverSwing"), Heart::HeartLever::StepPauseMs))
@@ -86,9 +88,9 @@ void Frm_Heart::loadProcedure()
     if (!closeRefused())
         RemoveCloseMenu(this);
     QVector<HeartDrug> drugs;
-    if (Heart::HeartExperiment::needsDrugs()) {
+    if (m_experiment.needsDrugs()) {
         const QString path = AssetPaths::file(heartDrugLayout().fileName);
-        const DrugReading<HeartDrug> reading = Heart::HeartExperiment::readsExam3Drugs() ? readHeartExam3Drugs(path)
+        const DrugReading<HeartDrug> reading = m_experiment.readsExam3Drugs() ? readHeartExam3Drugs(path)
                                                                                          : readHeartDrugs(path);
         if (!reading.ok()) {
             cannotStart(reading.error);
@@ -137,12 +139,12 @@ void Frm_Heart::finishLoad(const Heart::HeartExperiment::Load &load)
 
 void Frm_Heart::showStageNotice()
 {
-    if (Heart::Heart_Mode == Heart::Exam2Mode && !dispflag3) {
+    if (m_practical.Heart_Mode == Heart::Mode::Exam2 && !dispflag3) {
         MessageBoxes::inform(this, QStringLiteral(" Examination 1 is over. You are about to start Examination 2. "),
                              PleaseNote);
         dispflag3 = true;
     }
-    if (Heart::Heart_Mode == Heart::Exam3Mode && !dispflag4) {
+    if (m_practical.Heart_Mode == Heart::Mode::Exam3 && !dispflag4) {
         MessageBoxes::inform(this, QStringLiteral(" Examination 2 is over. You are about to start Examination 3.   "),
                              PleaseNote);
         dispflag4 = true;
@@ -303,7 +305,7 @@ void Frm_Heart::Cmd_Next_Click()
 {
     Heart::HeartRunState &run = m_experiment.state();
     run.lever.paintpic1 = 1;
-    if (Heart::Heart_Mode == Heart::Exam2Mode) {
+    if (m_practical.Heart_Mode == Heart::Mode::Exam2) {
         MessageBoxes::Request sure;
         sure.text = QStringLiteral(" Are you sure? Have you identified the unknown? You cannot return.  ");
         sure.title = QStringLiteral(" Warning ");
@@ -311,12 +313,12 @@ void Frm_Heart::Cmd_Next_Click()
         if (MessageBoxes::show(this, sure) == MessageBoxes::Answer::Cancel)
             return;
     }
-    if (Heart::Heart_Mode != Heart::TutorialMode)
+    if (m_practical.Heart_Mode != Heart::Mode::Tutorial)
         run.PrevName = QStringLiteral("None");
     Picture1->hideNeedles();
     finishSwing();
 
-    if (Heart::Heart_Mode == Heart::TutorialMode) {
+    if (m_practical.Heart_Mode == Heart::Mode::Tutorial) {
         hide();
         WindowRegistry::show(WindowNames::HeartQuestion);
         return;
@@ -327,7 +329,7 @@ void Frm_Heart::Cmd_Next_Click()
     if (!questions)
         return;
     questions->setDrugList(run.drugs.Lst_Drugs);
-    if (Heart::Heart_Mode == Heart::Exam3Mode)
+    if (m_practical.Heart_Mode == Heart::Mode::Exam3)
         questions->showComparison(fontMetrics());
     WindowRegistry::show(WindowNames::HeartQuestion);
     WindowRegistry::unload(objectName());
@@ -356,7 +358,7 @@ void Frm_Heart::showAgain()
 
 void Frm_Heart::Cmd_return_Click()
 {
-    if (Heart::Heart_Mode == Heart::TutorialMode) {
+    if (m_practical.Heart_Mode == Heart::Mode::Tutorial) {
         leaveForFrontPage();
         return;
     }
@@ -369,7 +371,7 @@ void Frm_Heart::cmd_pwretok_Click()
 {
     const QString entry = Txt_pwret->text();
     const bool empty = entry.trimmed().isEmpty();
-    if (empty || !Passwords::matches(Heart::Heart_Password, entry)) {
+    if (empty || !Passwords::matches(m_practical.Heart_Password, entry)) {
         MessageBoxes::inform(this, QStringLiteral("Invalid Password "), PasswordErrorTitle);
         if (!empty)
             Txt_pwret->clear();

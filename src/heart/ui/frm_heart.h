@@ -28,7 +28,7 @@ class Frm_Heart final : public FormWindow
     Q_OBJECT
 
 public:
-    Frm_Heart();
+    explicit Frm_Heart(Heart::HeartPractical &practical);
 
     void load() override;
     void unloaded() override;
@@ -96,6 +96,7 @@ private:
     bool recorderRunning() const;
     void leaveForFrontPage();
 
+    Heart::HeartPractical &m_practical;
     Heart::HeartExperiment m_experiment;
     // Each examination's notice is given once, when its window first loads.
     bool dispflag3 = false;

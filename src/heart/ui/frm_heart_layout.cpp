@@ -226,10 +226,10 @@ void Frm_Heart::buildReturnPassword()
 
 void Frm_Heart::layOutForMode()
 {
-    const bool examination = Heart::Heart_Mode != Heart::TutorialMode;
+    const bool examination = m_practical.Heart_Mode != Heart::Mode::Tutorial;
     lbl_warning->setVisible(!examination);
     Help_frame->setVisible(!examination);
     Fra_CmdBar->move(examination ? ExamCommandBarLeft : TutorialCommandBarLeft, CommandBarTop);
-    if (Heart::Heart_Mode == Heart::Exam1Mode)
+    if (m_practical.Heart_Mode == Heart::Mode::Exam1)
         lbl_unkdrug->show();
 }

@@ -41,8 +41,9 @@ DisplayBox *answerBox(QWidget *parent, const QString &name, QLabel *label, int t
 
 } // namespace
 
-Frm_Heart_Table::Frm_Heart_Table()
+Frm_Heart_Table::Frm_Heart_Table(Heart::HeartPractical &practical)
     : FormWindow(WindowNames::HeartTable)
+    , m_practical(practical)
 {
     setWindowTitle(QStringLiteral("Vivosim -  Heart T1.01 "));
     setClientSize(ClientWidth, ClientHeight);
@@ -77,7 +78,7 @@ Frm_Heart_Table::Frm_Heart_Table()
 void Frm_Heart_Table::load()
 {
     CentreForm(this);
-    if (Heart::Heart_Mode == Heart::TutorialMode) {
+    if (m_practical.Heart_Mode == Heart::Mode::Tutorial) {
         examno->setText(QStringLiteral("Model Table"));
         HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::modelTable(), fontMetrics());
         return;
@@ -85,15 +86,15 @@ void Frm_Heart_Table::load()
     m_TablePage = Exam1Page;
     Cmd_Ret->setText(QStringLiteral("&Ok"));
     examno->setText(QStringLiteral("Examination 1"));
-    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam1Table(), fontMetrics());
+    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam1Table(m_practical), fontMetrics());
 }
 
 void Frm_Heart_Table::showExam2Table()
 {
     m_TablePage = Exam2Page;
     examno->setText(QStringLiteral("Examination 2"));
-    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam2Table(), fontMetrics());
-    showAnswers(Heart::Heart_Exam2Drug, Heart::Heart_Exam2Answer);
+    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam2Table(m_practical), fontMetrics());
+    showAnswers(m_practical.Heart_Exam2Drug, m_practical.Heart_Exam2Answer);
 }
 
 void Frm_Heart_Table::showExam3Table()
@@ -101,9 +102,9 @@ void Frm_Heart_Table::showExam3Table()
     m_TablePage = Exam3Page;
     MsGrid_Table->hide();
     examno->setText(QStringLiteral("Examination 3"));
-    HeartTableGrid::show(MsGrid_Table1_R, Heart::ResultTables::exam3Table(), fontMetrics());
+    HeartTableGrid::show(MsGrid_Table1_R, Heart::ResultTables::exam3Table(m_practical), fontMetrics());
     MsGrid_Table1_R->show();
-    showAnswers(Heart::Heart_Exam3Drug, Heart::Heart_Exam3Answer);
+    showAnswers(m_practical.Heart_Exam3Drug, m_practical.Heart_Exam3Answer);
 }
 
 void Frm_Heart_Table::showAnswers(const QString &given, const QString &identified)
@@ -117,7 +118,7 @@ void Frm_Heart_Table::showAnswers(const QString &given, const QString &identifie
 
 void Frm_Heart_Table::Cmd_Ret_Click()
 {
-    if (Heart::Heart_Mode == Heart::TutorialMode) {
+    if (m_practical.Heart_Mode == Heart::Mode::Tutorial) {
         leave();
         return;
     }
@@ -130,7 +131,7 @@ void Frm_Heart_Table::Cmd_Ret_Click()
 
 void Frm_Heart_Table::leave()
 {
-    if (Heart::Heart_Mode == Heart::TutorialMode) {
+    if (m_practical.Heart_Mode == Heart::Mode::Tutorial) {
         if (auto *heart = WindowRegistry::find<Frm_Heart>(WindowNames::Heart))
             heart->showAgain();
         WindowRegistry::unload(objectName());

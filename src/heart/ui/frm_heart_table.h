@@ -1,5 +1,6 @@
 #pragma once
 
+#include "heart/model/heart_state.h"
 #include "widgets/form_window.h"
 
 class DisplayBox;
@@ -20,7 +21,7 @@ public:
     static constexpr quint8 Exam2Page = 0;
     static constexpr quint8 Exam3Page = 8;
 
-    Frm_Heart_Table();
+    explicit Frm_Heart_Table(Heart::HeartPractical &practical);
     void load() override;
     quint8 TablePage() const { return m_TablePage; }
 
@@ -33,6 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    Heart::HeartPractical &m_practical;
     void showExam2Table();
     void showExam3Table();
     void showAnswers(const QString &given, const QString &identified);

@@ -45,8 +45,9 @@ QPushButton *okButton(QWidget *parent, const QString &name, const QString &capti
 
 } // namespace
 
-Frm_Question::Frm_Question()
+Frm_Question::Frm_Question(Heart::HeartPractical &practical)
     : FormWindow(WindowNames::HeartQuestion)
+    , m_practical(practical)
 {
     setWindowTitle(QStringLiteral("Vivosim - Heart T1.01"));
     setClientSize(ClientWidth, ClientHeight);
@@ -148,9 +149,9 @@ void Frm_Question::load()
 {
     RemoveCloseMenu(this);
     CentreForm(this);
-    if (Heart::Heart_Mode == Heart::TutorialMode)
+    if (m_practical.Heart_Mode == Heart::Mode::Tutorial)
         Frame_TutQuestions->show();
-    else if (Heart::Heart_Mode == Heart::Exam1Mode || Heart::Heart_Mode == Heart::Exam2Mode)
+    else if (m_practical.Heart_Mode == Heart::Mode::Exam1 || m_practical.Heart_Mode == Heart::Mode::Exam2)
         Frame_ExamQuestions->show();
 }
 
@@ -163,7 +164,7 @@ void Frm_Question::setDrugList(const QStringList &names)
 void Frm_Question::showComparison(const QFontMetrics &heartWindowFont)
 {
     Frame_exam4->show();
-    HeartTableGrid::show(MsGrid_Table1, Heart::ResultTables::comparisonTable(), heartWindowFont);
+    HeartTableGrid::show(MsGrid_Table1, Heart::ResultTables::comparisonTable(m_practical), heartWindowFont);
 }
 
 void Frm_Question::Cmd_Ret_Click()
@@ -188,8 +189,8 @@ QString Frm_Question::selectedDrug() const
 void Frm_Question::Cmd_done_Click()
 {
     const QString selected = selectedDrug();
-    const bool answered = Heart::Heart_Mode == Heart::Exam1Mode ? Heart::Stages::answerExam1(selected)
-                                                                : Heart::Stages::answerExam2(selected);
+    const bool answered = m_practical.Heart_Mode == Heart::Mode::Exam1 ? Heart::Stages::answerExam1(m_practical, selected)
+                                                                : Heart::Stages::answerExam2(m_practical, selected);
     if (!answered) {
         Lst_Drugs->setFocus();
         return;
@@ -209,7 +210,7 @@ void Frm_Question::Cmd_exam4_Click()
         choice = Exam3Choice::Epinephrine;
     else if (Opt_dr_1->isChecked())
         choice = Exam3Choice::Acetylcholine;
-    Heart::Stages::answerExam3(choice);
+    Heart::Stages::answerExam3(m_practical, choice);
     Frame_exam4->hide();
     Frame_Password->show();
     Txt_PassWord->setFocus();
@@ -219,7 +220,7 @@ void Frm_Question::Cmd_Ok_Password_Click()
 {
     const QString entry = Txt_PassWord->text();
     const bool empty = entry.trimmed().isEmpty();
-    if (empty || !Passwords::matches(Heart::Heart_Password, entry)) {
+    if (empty || !Passwords::matches(m_practical.Heart_Password, entry)) {
         MessageBoxes::inform(this, QStringLiteral("Invalid Passord "), QStringLiteral(" Password Error "));
         if (!empty)
             Txt_PassWord->clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "heart/model/heart_state.h"
 #include "widgets/form_window.h"
 
 class EntryBox;
@@ -17,7 +18,7 @@ class Frm_Question final : public FormWindow
     Q_OBJECT
 
 public:
-    Frm_Question();
+    explicit Frm_Question(Heart::HeartPractical &practical);
     void load() override;
 
     // The drugs the student identifies the unknown among (Examinations 1, 2).
@@ -34,6 +35,7 @@ public slots:
     void Cmd_Ok_Password_Click();
 
 private:
+    Heart::HeartPractical &m_practical;
     void buildTutorialQuestions();
     void buildIdentification();
     void buildComparison();

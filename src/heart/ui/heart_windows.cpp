@@ -8,11 +8,11 @@
 
 namespace HeartWindows {
 
-void define()
+void define(Heart::HeartPractical &practical)
 {
-    WindowRegistry::define(WindowNames::Heart, [] { return new Frm_Heart; });
-    WindowRegistry::define(WindowNames::HeartTable, [] { return new Frm_Heart_Table; });
-    WindowRegistry::define(WindowNames::HeartQuestion, [] { return new Frm_Question; });
+    WindowRegistry::define(WindowNames::Heart, [&practical] { return new Frm_Heart(practical); });
+    WindowRegistry::define(WindowNames::HeartTable, [&practical] { return new Frm_Heart_Table(practical); });
+    WindowRegistry::define(WindowNames::HeartQuestion, [&practical] { return new Frm_Question(practical); });
 }
 
 } // namespace HeartWindows

@@ -2,6 +2,10 @@
 
 // Makes the frog heart's windows known to the window registry: the
 // experiment window, its results table and its questions window.
+namespace Heart {
+struct HeartPractical;
+}
+
 namespace HeartWindows {
-void define();
+void define(Heart::HeartPractical &practical);
 }

@@ -28,9 +28,9 @@ RecorderStart Bioassay::startLoad(qint16 paperHeight)
 {
     m_matchMode = false;
     Chance::reseedFromClock();
-    if (Ileum_RecorderReady != 0)
+    if (m_practical.Ileum_RecorderReady != 0)
         return RecorderStart::Reset;
-    Ileum_RecorderReady = 1;
+    m_practical.Ileum_RecorderReady = 1;
     m_baseline = paperHeight - BaselineFromFoot;
     return RecorderStart::SetUp;
 }
@@ -140,7 +140,7 @@ HandIn Bioassay::handIn(const QString &standardText)
         result.actualConc = trueConcentration(S, m_matchVolume);
         result.standardText = standardText;
     }
-    Ileum_ActualConc = result.actualConc;
+    m_practical.Ileum_ActualConc = result.actualConc;
     return result;
 }
 

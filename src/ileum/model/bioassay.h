@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ileum/model/ileum_state.h"
 #include "ileum/model/paper_commands.h"
 
 #include <QString>
@@ -47,7 +48,7 @@ struct InjectionStart
 
 struct HandIn
 {
-    // Also stored in Ileum_ActualConc: S / m µg/ml, or -1 without a standard.
+    // Also stored in the practical's Ileum_ActualConc: S / m µg/ml, or -1 without a standard.
     float actualConc = -1.0f;
     // The standard-dose box afterwards: "-1" when there was no standard.
     QString standardText;
@@ -56,6 +57,8 @@ struct HandIn
 class Bioassay
 {
 public:
+    explicit Bioassay(IleumPractical &practical) : m_practical(practical) {}
+
     // Window load (also New, and Yes to the paper-full question), in two
     // halves around the recorder's set-up or reset, which reseeds chance too:
     // first back to the dose-response phase with chance reseeded from the
@@ -111,6 +114,7 @@ private:
 
     float effectiveDoseInHand(const InjectionInHand &injection);
 
+    IleumPractical &m_practical;
     float m_sensitivity = 0.0f;
     float m_matchVolume = 0.0f;
     qint16 m_baseline = 0;

@@ -6,10 +6,10 @@
 
 namespace ileum {
 
-float recordStudentConcentration(const QString &text)
+float recordStudentConcentration(IleumPractical &practical, const QString &text)
 {
-    Ileum_StudentConc = static_cast<float>(Numbers::leadingNumber(text));
-    return Ileum_StudentConc;
+    practical.Ileum_StudentConc = static_cast<float>(Numbers::leadingNumber(text));
+    return practical.Ileum_StudentConc;
 }
 
 float errorRatio(float actual, float student)
@@ -17,17 +17,17 @@ float errorRatio(float actual, float student)
     return (actual - student) / actual * 100.0f;
 }
 
-SupervisorScores supervisorScores()
+SupervisorScores supervisorScores(const IleumPractical &practical)
 {
     SupervisorScores scores;
-    scores.Txt_cal = Numbers::singleText(Ileum_StudentConc);
-    if (Ileum_ActualConc == -1.0f) {
+    scores.Txt_cal = Numbers::singleText(practical.Ileum_StudentConc);
+    if (practical.Ileum_ActualConc == -1.0f) {
         scores.warning = true;
         return scores;
     }
-    scores.Txt_Act = Numbers::singleText(Ileum_ActualConc);
-    const float actualShown = static_cast<float>(shownValue(Ileum_ActualConc));
-    scores.Txt_err = Numbers::singleText(errorRatio(actualShown, Ileum_StudentConc));
+    scores.Txt_Act = Numbers::singleText(practical.Ileum_ActualConc);
+    const float actualShown = static_cast<float>(shownValue(practical.Ileum_ActualConc));
+    scores.Txt_err = Numbers::singleText(errorRatio(actualShown, practical.Ileum_StudentConc));
     return scores;
 }
 

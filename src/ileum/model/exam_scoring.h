@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ileum/model/ileum_state.h"
+
 #include <QString>
 
 // The scoring of an ileum examination: the student's concentration against
@@ -8,7 +10,7 @@ namespace ileum {
 
 // The student's OK: stores the box's leading number (an empty box gives 0)
 // in Ileum_StudentConc and returns it.
-float recordStudentConcentration(const QString &text);
+float recordStudentConcentration(IleumPractical &practical, const QString &text);
 
 // (actual - student) / actual x 100 in single precision: a signed percentage,
 // positive when the student's value is below the true one.
@@ -26,6 +28,6 @@ struct SupervisorScores
 };
 
 // From Ileum_StudentConc and Ileum_ActualConc.
-SupervisorScores supervisorScores();
+SupervisorScores supervisorScores(const IleumPractical &practical);
 
 } // namespace ileum

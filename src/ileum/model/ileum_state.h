@@ -3,22 +3,30 @@
 #include <QString>
 #include <QtGlobal>
 
-// The ileum practical's state that outlives its windows; its front page resets
-// it every time it opens.
 namespace ileum {
 
-// 0 no mode chosen, 1 Tutorial, 2 Examination (later stages count on).
-extern quint8 Ileum_Mode;
-// True concentration of the unknown in µg/ml, stored when the examination is
-// handed in; -1 when it was handed in without an accepted standard dose.
-extern float Ileum_ActualConc;
-// The concentration the student enters in the scoring window, µg/ml.
-extern float Ileum_StudentConc;
-// The supervisor's password, trimmed and upper-cased.
-extern QString Ileum_Password;
-// 0 until the experiment window has set up its recorder in this practical.
-extern quint8 Ileum_RecorderReady;
+// What the practical is doing, as Ileum_Mode holds it.
+enum class Mode : quint8 {
+    None = 0,
+    Tutorial = 1,
+    Examination = 2,
+};
 
-void resetPractical();
+// The ileum practical's state that outlives its windows: one instance, owned
+// by the program and handed to each window and model that needs it. The
+// front page starts every practical afresh by assigning a new one.
+struct IleumPractical
+{
+    Mode Ileum_Mode = Mode::None;
+    // True concentration of the unknown in µg/ml, stored when the examination
+    // is handed in; -1 when it was handed in without an accepted standard dose.
+    float Ileum_ActualConc = 0.0f;
+    // The concentration the student enters in the scoring window, µg/ml.
+    float Ileum_StudentConc = 0.0f;
+    // The supervisor's password, trimmed and upper-cased.
+    QString Ileum_Password;
+    // 0 until the experiment window has set up its recorder in this practical.
+    quint8 Ileum_RecorderReady = 0;
+};
 
 } // namespace ileum

@@ -58,8 +58,9 @@ QPushButton *okButton(QWidget *parent, const QString &name, const QString &capti
 
 } // namespace
 
-Frm_I_Exam::Frm_I_Exam()
+Frm_I_Exam::Frm_I_Exam(ileum::IleumPractical &practical)
     : FormWindow(WindowNames::IleumExam)
+    , m_practical(practical)
     , Timer_War(new QTimer(this))
 {
     setWindowTitle(QStringLiteral(" "));
@@ -146,7 +147,7 @@ void Frm_I_Exam::load()
 
 void Frm_I_Exam::com_student_Click()
 {
-    ileum::recordStudentConcentration(Txt_Cal_Con->text());
+    ileum::recordStudentConcentration(m_practical, Txt_Cal_Con->text());
     Frame_Match->hide();
     Frame_Password->show();
     // Above every other window from now on, and without a minimise button.
@@ -167,7 +168,7 @@ void Frm_I_Exam::changeEvent(QEvent *event)
 
 void Frm_I_Exam::Cmd_pass_Click()
 {
-    if (!Passwords::matches(ileum::Ileum_Password, Txt_Pass->text())) {
+    if (!Passwords::matches(m_practical.Ileum_Password, Txt_Pass->text())) {
         MessageBoxes::inform(this, QStringLiteral("Invalid Passord "), QStringLiteral(" Password Error "));
         Txt_Pass->clear();
         Txt_Pass->setFocus();
@@ -175,7 +176,7 @@ void Frm_I_Exam::Cmd_pass_Click()
     }
     Frame_Password->hide();
     Fra_Super->show();
-    const ileum::SupervisorScores scores = ileum::supervisorScores();
+    const ileum::SupervisorScores scores = ileum::supervisorScores(m_practical);
     Txt_cal->setText(scores.Txt_cal);
     if (scores.warning) {
         Lab_Warning->show();

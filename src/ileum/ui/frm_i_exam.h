@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ileum/model/ileum_state.h"
 #include "widgets/form_window.h"
 
 class DisplayBox;
@@ -21,7 +22,7 @@ class Frm_I_Exam final : public FormWindow
 public:
     static constexpr int WarningBlinkMs = 500;
 
-    Frm_I_Exam();
+    explicit Frm_I_Exam(ileum::IleumPractical &practical);
     void load() override;
 
     QTimer *warningTimer() const { return Timer_War; }
@@ -33,6 +34,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    ileum::IleumPractical &m_practical;
+
     void buildStudentPanel();
     void buildPasswordPanel();
     void buildSupervisorPanel();

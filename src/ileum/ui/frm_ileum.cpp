@@ -39,7 +39,7 @@ void Frm_Ileum::load()
 
 bool Frm_Ileum::examination() const
 {
-    return ileum::Ileum_Mode == 2;
+    return m_practical.Ileum_Mode == ileum::Mode::Examination;
 }
 
 void Frm_Ileum::Form_Load()

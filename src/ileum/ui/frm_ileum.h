@@ -23,7 +23,7 @@ class Frm_Ileum final : public FormWindow
     Q_OBJECT
 
 public:
-    Frm_Ileum();
+    explicit Frm_Ileum(ileum::IleumPractical &practical);
 
     // Runs Form_Load.
     void load() override;
@@ -68,6 +68,7 @@ private:
     void setDoseUnit(const QString &text);
     bool examination() const;
 
+    ileum::IleumPractical &m_practical;
     ileum::Bioassay m_assay;
     ChartRecorder *m_recorder = nullptr;
     RulerPicture *Picture1 = nullptr;

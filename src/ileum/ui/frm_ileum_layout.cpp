@@ -52,8 +52,10 @@ QGroupBox *panel(QWidget *parent, const QString &name, const QString &caption)
 
 } // namespace
 
-Frm_Ileum::Frm_Ileum()
+Frm_Ileum::Frm_Ileum(ileum::IleumPractical &practical)
     : FormWindow(WindowNames::Ileum)
+    , m_practical(practical)
+    , m_assay(practical)
     , m_help(new HelpDialog(QStringLiteral("instructCDL"), QStringLiteral("ileum.hlp"), HelpEngine::ForceFile, this))
 {
     setClientSize(ClientWidth, ClientHeight);

@@ -8,10 +8,10 @@
 
 namespace IleumWindows {
 
-void define()
+void define(ileum::IleumPractical &practical)
 {
-    WindowRegistry::define(WindowNames::Ileum, [] { return new Frm_Ileum; });
-    WindowRegistry::define(WindowNames::IleumExam, [] { return new Frm_I_Exam; });
+    WindowRegistry::define(WindowNames::Ileum, [&practical] { return new Frm_Ileum(practical); });
+    WindowRegistry::define(WindowNames::IleumExam, [&practical] { return new Frm_I_Exam(practical); });
     WindowRegistry::define(WindowNames::IleumQuestion, [] { return new Frm_Ile_Question; });
 }
 

@@ -3,15 +3,23 @@
 #include <QString>
 #include <QtGlobal>
 
-// The oesophagus practical's state that outlives its windows; its front page resets
-// it every time it opens.
 namespace Mod_Oeso {
 
-// 0 no mode chosen, 1 Tutorial, 2 Examination (later stages count on).
-extern quint8 Oeso_Mode;
-// The supervisor's password, trimmed and upper-cased.
-extern QString Oeso_Password;
+// What the practical is doing, as Oeso_Mode holds it.
+enum class Mode : quint8 {
+    None = 0,
+    Tutorial = 1,
+    Examination = 2,
+};
 
-void resetPractical();
+// The oesophagus practical's state that outlives its windows: one instance,
+// owned by the program. The front page starts every practical afresh by
+// assigning a new one.
+struct OesoPractical
+{
+    Mode Oeso_Mode = Mode::None;
+    // The supervisor's password, trimmed and upper-cased.
+    QString Oeso_Password;
+};
 
 } // namespace Mod_Oeso

@@ -95,11 +95,23 @@ QStringList leverTexts(const Heart::LeverDrawings &drawings)
     return texts;
 }
 
-Bench::Bench(quint8 mode, const QVector<HeartDrug> &drugs)
+Bench::Bench(Heart::Mode mode, const QVector<HeartDrug> &drugs, QVector<float> draws)
+    : Bench(practicalIn(mode), drugs, std::move(draws))
 {
-    Heart::resetPractical();
-    Heart::Heart_Mode = mode;
+}
+
+Bench::Bench(const Heart::HeartPractical &start, const QVector<HeartDrug> &drugs, QVector<float> draws)
+    : random(std::move(draws))
+    , practical(start)
+{
     loaded = experiment.load(drugs);
+}
+
+Heart::HeartPractical practicalIn(Heart::Mode mode)
+{
+    Heart::HeartPractical practical;
+    practical.Heart_Mode = mode;
+    return practical;
 }
 
 Heart::HeartDrawing Bench::ticks(int n)

@@ -31,14 +31,20 @@ enum Position { Epi, NEpi, Iso, Prop, Atr, ACh, KCl, CaCl };
 QStringList paperTexts(const QVector<Heart::PaperCommand> &commands);
 QStringList leverTexts(const Heart::LeverDrawings &drawings);
 
+// A fresh practical in mode.
+Heart::HeartPractical practicalIn(Heart::Mode mode);
+
 // Every value chance gives is 0.5 unless a test says otherwise: the basal
 // rate is then 75 and every wash-out shows it unchanged.
 class Bench
 {
 public:
-    // Starts a practical in mode and loads the heart window with drugs (in
-    // Examination 3 pass exam3Drugs()).
-    explicit Bench(quint8 mode, const QVector<HeartDrug> &drugs = shippedDrugs());
+    // Starts a fresh practical in mode and loads the heart window with drugs (in
+    // Examination 3 pass exam3Drugs()), chance giving draws from the load on.
+    explicit Bench(Heart::Mode mode, const QVector<HeartDrug> &drugs = shippedDrugs(), QVector<float> draws = {0.5f});
+    // The same, for a practical that earlier stages have left as `start`.
+    explicit Bench(const Heart::HeartPractical &start, const QVector<HeartDrug> &drugs = shippedDrugs(),
+                   QVector<float> draws = {0.5f});
 
     // n beat ticks; their drawings one after another.
     Heart::HeartDrawing ticks(int n);
@@ -53,8 +59,9 @@ public:
     const Heart::HeartReadouts &shown() const { return experiment.readouts(); }
 
     FakeClock clock;
-    ScriptedRandom random{{0.5f}};
-    Heart::HeartExperiment experiment;
+    ScriptedRandom random;
+    Heart::HeartPractical practical;
+    Heart::HeartExperiment experiment{practical};
     Heart::HeartExperiment::Load loaded;
 };
 

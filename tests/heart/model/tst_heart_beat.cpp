@@ -22,7 +22,7 @@ private slots:
 
 void TestHeartBeat::eachTickMovesThePaperThenStrokes()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     // A draw of 0.5 puts the rest stroke 3 pixels down.
     QCOMPARE(paperTexts(bench.ticks(2).paper), QStringList({"advance 1", "stroke 53-83", "advance 1", "stroke 53-83"}));
 }
@@ -45,7 +45,7 @@ void TestHeartBeat::strokeJitter()
     QFETCH(float, draw);
     QFETCH(QString, stroke);
 
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     if (position >= 0)
         bench.inject(position);
@@ -55,7 +55,7 @@ void TestHeartBeat::strokeJitter()
 
 void TestHeartBeat::peakRateShownOn41stTick()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.inject(Epi);
     bench.ticks(40);
@@ -66,7 +66,7 @@ void TestHeartBeat::peakRateShownOn41stTick()
 
 void TestHeartBeat::washOutOn76thTick()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.inject(Epi);
     const Heart::HeartDrawing acting = bench.ticks(75);
@@ -83,7 +83,7 @@ void TestHeartBeat::washOutOn76thTick()
 
 void TestHeartBeat::drugLevelReachesZeroOn80thTick()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     QCOMPARE(bench.shown().ProBar_Time, 0.0f);
     bench.inject(Epi);
@@ -102,7 +102,7 @@ void TestHeartBeat::drugLevelReachesZeroOn80thTick()
 
 void TestHeartBeat::restWashesOutEvery75Ticks()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     QCOMPARE(bench.shown().lbl_warning, QStringLiteral("Wait till the heart stabilizes; Then inject"));
     QVERIFY(bench.loaded.enables.contains(Heart::EnableChange{Heart::HeartControl::Cmd_inject, false}));
 
@@ -120,7 +120,7 @@ void TestHeartBeat::restWashesOutEvery75Ticks()
 
 void TestHeartBeat::leverFollowsTheStroke()
 {
-    Bench bench(Heart::TutorialMode, {shippedDrugs().at(Epi), drug("Odd", "Odd", 1, u'N', 1, 2, 70, 20, u'I')});
+    Bench bench(Heart::Mode::Tutorial, {shippedDrugs().at(Epi), drug("Odd", "Odd", 1, u'N', 1, 2, 70, 20, u'I')});
     QCOMPARE(bench.run().lever.LeverBase(), 0);
     QCOMPARE(bench.run().lever.LeverSwing(), 0);
     bench.settle();

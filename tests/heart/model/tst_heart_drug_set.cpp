@@ -65,13 +65,13 @@ void TestHeartDrugSet::tableAndListsPerMode_data()
     QTest::addColumn<float>("firstDose");
 
     const QStringList names = namesOf(shippedDrugs());
-    QTest::newRow("tutorial") << int(Heart::TutorialMode) << names << 8 << 8 << QStringList() << "5" << 5.0f;
-    QTest::newRow("examination 1: doses in ml") << int(Heart::Exam1Mode) << names << 8 << 8 << names << "0.1" << 0.1f;
+    QTest::newRow("tutorial") << int(Heart::Mode::Tutorial) << names << 8 << 8 << QStringList() << "5" << 5.0f;
+    QTest::newRow("examination 1: doses in ml") << int(Heart::Mode::Exam1) << names << 8 << 8 << names << "0.1" << 0.1f;
     QTest::newRow("examination 2: the unknown last")
-        << int(Heart::Exam2Mode) << names + QStringList{"Unknown drug"} << 9 << 8 << names << "5" << 5.0f;
+        << int(Heart::Mode::Exam2) << names + QStringList{"Unknown drug"} << 9 << 8 << names << "5" << 5.0f;
     // Examination 3 reads two drugs and leaves the drug count as it was (8).
     QTest::newRow("examination 3")
-        << int(Heart::Exam3Mode) << QStringList({"Epinephrine", "Acetylcholine", "Unknown drug"}) << 3 << 8
+        << int(Heart::Mode::Exam3) << QStringList({"Epinephrine", "Acetylcholine", "Unknown drug"}) << 3 << 8
         << QStringList() << "2" << 2.0f;
 }
 
@@ -85,20 +85,19 @@ void TestHeartDrugSet::tableAndListsPerMode()
     QFETCH(QString, dose);
     QFETCH(float, firstDose);
 
-    FakeClock clock;
-    ScriptedRandom random({0.0f});
-    Heart::resetPractical();
-    Heart::Heart_Mode = quint8(mode);
-    Heart::Heart_DrugCount = 8;
-    Heart::HeartExperiment experiment;
-    const auto loaded = experiment.load(mode == Heart::Exam3Mode ? exam3Drugs() : shippedDrugs());
+    // Examination 3 follows the earlier stages, which read the eight drugs.
+    Heart::HeartPractical start = practicalIn(Heart::Mode(mode));
+    start.Heart_DrugCount = 8;
+    const Bench bench(start, Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs(), {0.0f});
+    const Heart::HeartExperiment &experiment = bench.experiment;
+    const auto &loaded = bench.loaded;
     const Heart::HeartDrugTable &drugs = experiment.state().drugs;
 
     QVERIFY(loaded.newStage);
-    QCOMPARE(Heart::Heart_Started, 1);
+    QCOMPARE(bench.practical.Heart_Started, 1);
     QCOMPARE(drugs.Combo_Drug, list);
     QCOMPARE(drugs.HeartListCount, listCount);
-    QCOMPARE(Heart::Heart_DrugCount, drugCount);
+    QCOMPARE(bench.practical.Heart_DrugCount, drugCount);
     QCOMPARE(drugs.Lst_Drugs, identification);
     QCOMPARE(experiment.readouts().Txt_Dose, dose);
     QCOMPARE(drugs.entry(1).Dose, firstDose);
@@ -111,35 +110,29 @@ void TestHeartDrugSet::tableAndListsPerMode()
 
 void TestHeartDrugSet::atMostTenDrugsAreTaken()
 {
-    FakeClock clock;
-    ScriptedRandom random;
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::TutorialMode;
-    Heart::HeartExperiment experiment;
-    experiment.load(tenDrugs() + shippedDrugs());
-    QCOMPARE(experiment.state().drugs.Combo_Drug, namesOf(tenDrugs()));
-    QCOMPARE(Heart::Heart_DrugCount, 10);
+    const Bench bench(Heart::Mode::Tutorial, tenDrugs() + shippedDrugs());
+    QCOMPARE(bench.run().drugs.Combo_Drug, namesOf(tenDrugs()));
+    QCOMPARE(bench.practical.Heart_DrugCount, 10);
 }
 
 void TestHeartDrugSet::exam1UnknownIsDrawnAmongDrugsNotGiven()
 {
-    FakeClock clock;
     // Drug 3 was given already: two draws find it, the third finds drug 8.
-    ScriptedRandom random({0.3f, 0.3f, 0.9f});
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::Exam1Mode;
-    Heart::Heart_UnknownUsed[3] = 1;
-    Heart::HeartExperiment experiment;
-    const auto loaded = experiment.load(shippedDrugs());
+    Heart::HeartPractical start = practicalIn(Heart::Mode::Exam1);
+    start.Heart_UnknownUsed[3] = 1;
+    const Bench bench(start, shippedDrugs(), {0.3f, 0.3f, 0.9f});
+    const Heart::HeartExperiment &experiment = bench.experiment;
+    const auto &loaded = bench.loaded;
+    const Heart::HeartPractical &practical = bench.practical;
 
     // One reseed for the load, one before each draw again.
-    QCOMPARE(random.seeds().size(), 3);
+    QCOMPARE(bench.random.seeds().size(), 3);
     QCOMPARE(experiment.state().selectedPosition, 7);
-    QCOMPARE(Heart::Heart_UnknownUsed[8], 1);
-    QCOMPARE(Heart::Heart_UnknownNo, 1);
-    QCOMPARE(Heart::Heart_Exam1Results[1].Given, QStringLiteral("Calcium chloride"));
-    QCOMPARE(Heart::Heart_Exam1Results[1].Tone, QStringLiteral("I"));
-    QCOMPARE(Heart::Heart_Exam1Results[1].Rate, 0);
+    QCOMPARE(practical.Heart_UnknownUsed[8], 1);
+    QCOMPARE(practical.Heart_UnknownNo, 1);
+    QCOMPARE(practical.Heart_Exam1Results[1].Given, QStringLiteral("Calcium chloride"));
+    QCOMPARE(practical.Heart_Exam1Results[1].Tone, QStringLiteral("I"));
+    QCOMPARE(practical.Heart_Exam1Results[1].Rate, 0);
     QCOMPARE(experiment.readouts().lbl_unkdrug, QStringLiteral("Unknown Drug No. 1"));
     QCOMPARE(experiment.readouts().Txt_Dose, QStringLiteral("0.1"));
     QCOMPARE(experiment.readouts().Lab_DDose, QStringLiteral("ml"));
@@ -165,17 +158,13 @@ void TestHeartDrugSet::exam2UnknownCopiesAnyDrug()
     QFETCH(float, draw);
     QFETCH(int, source);
 
-    FakeClock clock;
-    ScriptedRandom random({draw});
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::Exam2Mode;
-    Heart::HeartExperiment experiment;
-    const auto loaded = experiment.load(shippedDrugs());
-    const Heart::HeartDrugTable &drugs = experiment.state().drugs;
+    const Bench bench(Heart::Mode::Exam2, shippedDrugs(), {draw});
+    const auto &loaded = bench.loaded;
+    const Heart::HeartDrugTable &drugs = bench.run().drugs;
 
     QVERIFY(sameDrug(drugs.entry(9), drugs.entry(source)));
     QCOMPARE(drugs.entry(9).Dose, 0.1f);
-    QCOMPARE(Heart::Heart_Exam2Drug, drugs.entry(source).Name);
+    QCOMPARE(bench.practical.Heart_Exam2Drug, drugs.entry(source).Name);
     // The hidden drug's name is only in the list as itself.
     QCOMPARE(drugs.Combo_Drug.count(drugs.entry(source).Name), 1);
     QCOMPARE(drugs.Combo_Drug.last(), QStringLiteral("Unknown drug"));
@@ -187,17 +176,12 @@ void TestHeartDrugSet::exam2UnknownCopiesAnyDrug()
 
 void TestHeartDrugSet::exam2WithTenDrugsHasRoomForItsUnknown()
 {
-    FakeClock clock;
-    ScriptedRandom random({0.999f});
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::Exam2Mode;
-    Heart::HeartExperiment experiment;
-    experiment.load(tenDrugs());
-    const Heart::HeartDrugTable &drugs = experiment.state().drugs;
+    const Bench bench(Heart::Mode::Exam2, tenDrugs(), {0.999f});
+    const Heart::HeartDrugTable &drugs = bench.run().drugs;
 
     QCOMPARE(drugs.HeartListCount, 11);
     QVERIFY(sameDrug(drugs.entry(11), drugs.entry(10)));
-    QCOMPARE(Heart::Heart_Exam2Drug, QStringLiteral("Dopamine"));
+    QCOMPARE(bench.practical.Heart_Exam2Drug, QStringLiteral("Dopamine"));
 }
 
 void TestHeartDrugSet::exam3UnknownCopiesDrug1Or2_data()
@@ -216,19 +200,14 @@ void TestHeartDrugSet::exam3UnknownCopiesDrug1Or2()
     QFETCH(float, draw);
     QFETCH(QString, hidden);
 
-    FakeClock clock;
-    ScriptedRandom random({draw});
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::Exam3Mode;
-    Heart::HeartExperiment experiment;
-    const auto loaded = experiment.load(exam3Drugs());
+    const Bench bench(Heart::Mode::Exam3, exam3Drugs(), {draw});
 
-    QCOMPARE(Heart::Heart_Exam3Drug, hidden);
-    QCOMPARE(experiment.state().drugs.entry(3).Name, hidden);
-    QCOMPARE(experiment.state().drugs.entry(3).Dose, 0.1f);
-    QVERIFY(loaded.enables.contains(EnableChange{HeartControl::Cmd_New, true}));
-    QCOMPARE(Heart::Heart_HeartNo, 1);
-    QCOMPARE(Heart::Heart_Exam3Rates.size(), 2);
+    QCOMPARE(bench.practical.Heart_Exam3Drug, hidden);
+    QCOMPARE(bench.run().drugs.entry(3).Name, hidden);
+    QCOMPARE(bench.run().drugs.entry(3).Dose, 0.1f);
+    QVERIFY(bench.loaded.enables.contains(EnableChange{HeartControl::Cmd_New, true}));
+    QCOMPARE(bench.practical.Heart_HeartNo, 1);
+    QCOMPARE(bench.practical.Heart_Exam3Rates.size(), 2);
 }
 
 void TestHeartDrugSet::choosingADrug_data()
@@ -238,11 +217,11 @@ void TestHeartDrugSet::choosingADrug_data()
     QTest::addColumn<QString>("dose");
     QTest::addColumn<QString>("unit");
 
-    QTest::newRow("tutorial keeps its unit") << int(Heart::TutorialMode) << int(Prop) << "50" << "\u00B5g";
-    QTest::newRow("examination 2, last known drug") << int(Heart::Exam2Mode) << int(CaCl) << "2000" << "\u00B5g";
-    QTest::newRow("examination 2, the unknown") << int(Heart::Exam2Mode) << 8 << "0.1" << "ml";
-    QTest::newRow("examination 3, acetylcholine") << int(Heart::Exam3Mode) << 1 << "2" << "\u00B5g";
-    QTest::newRow("examination 3, the unknown") << int(Heart::Exam3Mode) << 2 << "0.1" << "ml";
+    QTest::newRow("tutorial keeps its unit") << int(Heart::Mode::Tutorial) << int(Prop) << "50" << "\u00B5g";
+    QTest::newRow("examination 2, last known drug") << int(Heart::Mode::Exam2) << int(CaCl) << "2000" << "\u00B5g";
+    QTest::newRow("examination 2, the unknown") << int(Heart::Mode::Exam2) << 8 << "0.1" << "ml";
+    QTest::newRow("examination 3, acetylcholine") << int(Heart::Mode::Exam3) << 1 << "2" << "\u00B5g";
+    QTest::newRow("examination 3, the unknown") << int(Heart::Mode::Exam3) << 2 << "0.1" << "ml";
 }
 
 void TestHeartDrugSet::choosingADrug()
@@ -252,7 +231,7 @@ void TestHeartDrugSet::choosingADrug()
     QFETCH(QString, dose);
     QFETCH(QString, unit);
 
-    Bench bench(quint8(mode), mode == Heart::Exam3Mode ? exam3Drugs() : shippedDrugs());
+    Bench bench(static_cast<Heart::Mode>(mode), Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
     bench.experiment.selectDrug(position);
     QCOMPARE(bench.shown().Txt_Dose, dose);
     QCOMPARE(bench.shown().Lab_DDose, unit);
@@ -267,18 +246,18 @@ void TestHeartDrugSet::injectionNamesTheDrug_data()
     QTest::addColumn<QString>("markLabel");
     QTest::addColumn<QString>("PrevName");
 
-    QTest::newRow("tutorial") << int(Heart::TutorialMode) << int(KCl) << "Potassium chloride" << "\u00B5g" << "KCl"
+    QTest::newRow("tutorial") << int(Heart::Mode::Tutorial) << int(KCl) << "Potassium chloride" << "\u00B5g" << "KCl"
                               << "Potassium chloride";
     // A draw of 0.5 makes drug 5 Examination 1's unknown.
-    QTest::newRow("examination 1") << int(Heart::Exam1Mode) << 4 << "Unknown Drug 1" << "ml" << "Unk"
+    QTest::newRow("examination 1") << int(Heart::Mode::Exam1) << 4 << "Unknown Drug 1" << "ml" << "Unk"
                                    << "Unknown Drug No. 1";
-    QTest::newRow("examination 2, known") << int(Heart::Exam2Mode) << int(Epi) << "Epinephrine" << "\u00B5g" << "Epi"
+    QTest::newRow("examination 2, known") << int(Heart::Mode::Exam2) << int(Epi) << "Epinephrine" << "\u00B5g" << "Epi"
                                           << "Epinephrine";
-    QTest::newRow("examination 2, the unknown") << int(Heart::Exam2Mode) << 8 << "Unknown Drug " << "ml" << "Unk"
+    QTest::newRow("examination 2, the unknown") << int(Heart::Mode::Exam2) << 8 << "Unknown Drug " << "ml" << "Unk"
                                                 << "Unknown Drug ";
-    QTest::newRow("examination 3, known") << int(Heart::Exam3Mode) << 1 << "Acetylcholine" << "\u00B5g" << "ACh"
+    QTest::newRow("examination 3, known") << int(Heart::Mode::Exam3) << 1 << "Acetylcholine" << "\u00B5g" << "ACh"
                                           << "Acetylcholine";
-    QTest::newRow("examination 3, the unknown") << int(Heart::Exam3Mode) << 2 << "Unknown Drug " << "ml" << "Unk"
+    QTest::newRow("examination 3, the unknown") << int(Heart::Mode::Exam3) << 2 << "Unknown Drug " << "ml" << "Unk"
                                                 << "Unknown Drug ";
 }
 
@@ -291,7 +270,7 @@ void TestHeartDrugSet::injectionNamesTheDrug()
     QFETCH(QString, markLabel);
     QFETCH(QString, PrevName);
 
-    Bench bench(quint8(mode), mode == Heart::Exam3Mode ? exam3Drugs() : shippedDrugs());
+    Bench bench(static_cast<Heart::Mode>(mode), Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
     bench.settle();
     const Heart::HeartDrawing drawing = bench.inject(position);
 

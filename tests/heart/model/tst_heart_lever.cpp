@@ -114,7 +114,7 @@ void TestHeartLever::stoppingTheLeverDropsTheWaitingTick()
 
 void TestHeartLever::injectionFinishesTheRunningSwing()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.experiment.leverTick();
     bench.experiment.swingStep();

@@ -97,7 +97,7 @@ void TestHeartResponse::rateCodes()
     QFETCH(int, intervalMs);
     QFETCH(QString, peakBox);
 
-    Bench bench(Heart::TutorialMode, {drug});
+    Bench bench(Heart::Mode::Tutorial, {drug});
     bench.settle();
     QCOMPARE(bench.shown().Txt_BHR, QStringLiteral("75"));
     const Heart::HeartDrawing drawing = bench.inject(0, draw);
@@ -156,7 +156,7 @@ void TestHeartResponse::interactions()
     QFETCH(int, kclbcacl);
     QFETCH(int, intervalMs);
 
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     const Heart::HeartDrawing drawing = injectWhileActing(bench, first, second);
     const Heart::HeartRunState &run = bench.run();
@@ -217,7 +217,7 @@ void TestHeartResponse::interactionDrawings()
     QFETCH(bool, leverOn);
     QFETCH(int, lastneedle);
 
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.beatLever();
     const Heart::HeartDrawing drawing = injectWhileActing(bench, first, second);
@@ -250,7 +250,7 @@ void TestHeartResponse::arrestsAtRest()
     QFETCH(QStringList, paper);
     QFETCH(QStringList, lever);
 
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.beatLever();
     const Heart::HeartDrawing drawing = bench.inject(position);
@@ -264,7 +264,7 @@ void TestHeartResponse::arrestsAtRest()
 
 void TestHeartResponse::secondCalciumAfterPotassiumArrests()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.beatLever();
     injectWhileActing(bench, KCl, CaCl);
@@ -284,7 +284,7 @@ void TestHeartResponse::secondCalciumAfterPotassiumArrests()
 
 void TestHeartResponse::potassiumEndedByCalciumIsOverAfterWashOut()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.beatLever();
     injectWhileActing(bench, KCl, CaCl);
@@ -302,7 +302,7 @@ void TestHeartResponse::potassiumEndedByCalciumIsOverAfterWashOut()
 
 void TestHeartResponse::marksPrintInArial()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     const Heart::HeartDrawing drawing = bench.inject(Epi);
     const auto *mark = std::get_if<Heart::PaperMark>(&drawing.paper.first());
@@ -342,7 +342,7 @@ void TestHeartResponse::washOutEndsTheAction()
     QFETCH(QStringList, lever);
     QFETCH(int, lastneedle);
 
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.beatLever();
     for (int position : injections) {
@@ -366,7 +366,7 @@ void TestHeartResponse::washOutEndsTheAction()
 
 void TestHeartResponse::afterWashOutEveryDrugActsOnItsOwn()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     bench.inject(Atr);
     bench.ticks(76);
@@ -405,30 +405,25 @@ void TestHeartResponse::basalRateAfterWashOut()
     QFETCH(int, BasalRate);
     QFETCH(int, shown);
 
-    ScriptedRandom random({basalDraw, 0.5f});
-    FakeClock clock;
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::TutorialMode;
-    Heart::HeartExperiment experiment;
-    experiment.load(shippedDrugs());
-    QCOMPARE(experiment.state().BasalRate, BasalRate);
+    Bench bench(Heart::Mode::Tutorial, shippedDrugs(), {basalDraw, 0.5f});
+    QCOMPARE(bench.run().BasalRate, BasalRate);
 
     // Every wash-out draws the basal box again around the same BasalRate: the
     // 76th tick after the load, then every 75th.
     for (int washOut = 0; washOut < 3; ++washOut) {
-        random.setValues({0.5f});
+        bench.random.setValues({0.5f});
         for (int i = washOut == 0 ? 75 : 74; i > 0; --i)
-            experiment.beatTick();
-        random.setValues({up, down, 0.5f});
-        experiment.beatTick();
-        QCOMPARE(experiment.readouts().Txt_BHR, QString::number(shown));
-        QVERIFY(qAbs(shown - experiment.state().BasalRate) <= 1);
+            bench.experiment.beatTick();
+        bench.random.setValues({up, down, 0.5f});
+        bench.experiment.beatTick();
+        QCOMPARE(bench.shown().Txt_BHR, QString::number(shown));
+        QVERIFY(qAbs(shown - bench.run().BasalRate) <= 1);
     }
 }
 
 void TestHeartResponse::labelsFollowTheDrugs()
 {
-    Bench bench(Heart::TutorialMode);
+    Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     QCOMPARE(bench.shown().lbl_warning, QStringLiteral("Choose a drug and inject"));
 
@@ -455,12 +450,12 @@ void TestHeartResponse::controlsLockedWhileDrugActs_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QVector<HeartControl>>("locked");
 
-    QTest::newRow("tutorial") << int(Heart::TutorialMode)
+    QTest::newRow("tutorial") << int(Heart::Mode::Tutorial)
                               << QVector<HeartControl>{HeartControl::cmd_help, HeartControl::Cmd_New,
                                                        HeartControl::Cmd_Next, HeartControl::CmdTable,
                                                        HeartControl::Cmd_Print};
-    QTest::newRow("examination 2") << int(Heart::Exam2Mode) << QVector<HeartControl>{HeartControl::Cmd_Print};
-    QTest::newRow("examination 3") << int(Heart::Exam3Mode)
+    QTest::newRow("examination 2") << int(Heart::Mode::Exam2) << QVector<HeartControl>{HeartControl::Cmd_Print};
+    QTest::newRow("examination 3") << int(Heart::Mode::Exam3)
                                    << QVector<HeartControl>{HeartControl::Cmd_Print, HeartControl::Cmd_New};
 }
 
@@ -469,7 +464,7 @@ void TestHeartResponse::controlsLockedWhileDrugActs()
     QFETCH(int, mode);
     QFETCH(QVector<HeartControl>, locked);
 
-    Bench bench(quint8(mode), mode == Heart::Exam3Mode ? exam3Drugs() : shippedDrugs());
+    Bench bench(static_cast<Heart::Mode>(mode), Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
     bench.settle();
 
     Heart::EnableChanges disabled;

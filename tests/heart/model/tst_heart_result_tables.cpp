@@ -24,7 +24,6 @@ class TestHeartResultTables : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Heart::resetPractical(); }
     void modelTableIsFixed();
     void exam1RowsAreTheAnsweredUnknowns_data();
     void exam1RowsAreTheAnsweredUnknowns();
@@ -66,17 +65,18 @@ void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns_data()
 
 void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns()
 {
+    Heart::HeartPractical practical;
     QFETCH(QStringList, identified);
     QFETCH(QList<int>, rates);
     QFETCH(QStringList, rows);
 
     const QStringList tones{"N", "I", "D"};
-    Heart::Heart_DrugCount = quint8(identified.size());
+    practical.Heart_DrugCount = quint8(identified.size());
     for (int i = 0; i < identified.size(); ++i)
-        Heart::Heart_Exam1Results[i + 1] = answered(QStringLiteral("Drug %1").arg(i + 1), identified.at(i),
+        practical.Heart_Exam1Results[i + 1] = answered(QStringLiteral("Drug %1").arg(i + 1), identified.at(i),
                                                      quint8(rates.at(i)), tones.at(i));
 
-    const TextTable table = Heart::ResultTables::exam1Table();
+    const TextTable table = Heart::ResultTables::exam1Table(practical);
     // The grid keeps a row for every drug; the unanswered ones stay empty.
     QCOMPARE(table.rows, identified.size() + 1);
     QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 18, 18, 19, 10}));
@@ -91,10 +91,11 @@ void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns()
 
 void TestHeartResultTables::exam2HasARowPerInjection()
 {
-    Heart::Heart_Exam2Count = 2;
-    Heart::Heart_Exam2Log = {{}, {"Epinephrine", "N", 95}, {"Unknown drug", "D", 48}};
+    Heart::HeartPractical practical;
+    practical.Heart_Exam2Count = 2;
+    practical.Heart_Exam2Log = {{}, {"Epinephrine", "N", 95}, {"Unknown drug", "D", 48}};
 
-    const TextTable table = Heart::ResultTables::exam2Table();
+    const TextTable table = Heart::ResultTables::exam2Table(practical);
     QCOMPARE(table.rows, 3);
     QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 18, 20, 15, 10}));
     QCOMPARE(table.cells.at(0), QStringList({"Sr. No.", " Drugs Injected ", " Heart Rate(beats/min)", " Tone"}));
@@ -105,7 +106,8 @@ void TestHeartResultTables::exam2HasARowPerInjection()
 
 void TestHeartResultTables::exam2WithoutInjectionsIsOnlyTheHeader()
 {
-    const TextTable table = Heart::ResultTables::exam2Table();
+    Heart::HeartPractical practical;
+    const TextTable table = Heart::ResultTables::exam2Table(practical);
     QCOMPARE(table.rows, 1);
     QCOMPARE(table.cells.size(), 1);
 }
@@ -126,15 +128,17 @@ void TestHeartResultTables::exam3TablesHaveARowPerHeart_data()
 
 void TestHeartResultTables::exam3TablesHaveARowPerHeart()
 {
+    Heart::HeartPractical practical;
     QFETCH(bool, comparison);
     QFETCH(QStringList, header);
     QFETCH(QVector<double>, widths);
 
     // Three hearts; the third was started with New and never given a drug.
-    Heart::Heart_HeartNo = 3;
-    Heart::Heart_Exam3Rates = {{}, {95, 47, 94}, {0, 50, 0}, {}};
+    practical.Heart_HeartNo = 3;
+    practical.Heart_Exam3Rates = {{}, {95, 47, 94}, {0, 50, 0}, {}};
 
-    const TextTable table = comparison ? Heart::ResultTables::comparisonTable() : Heart::ResultTables::exam3Table();
+    const TextTable table =
+        comparison ? Heart::ResultTables::comparisonTable(practical) : Heart::ResultTables::exam3Table(practical);
     QCOMPARE(table.rows, 4);
     QCOMPARE(table.columnWidthsInA, widths);
     QCOMPARE(table.cells.at(0), header);

@@ -21,7 +21,7 @@ class TestHeartStages : public QObject
     Q_OBJECT
 
 private slots:
-    void frontPageStartsAfresh();
+    void freshPracticalStartsAtRest();
     void exam1GivesEveryDrugOnceThenExam2();
     void exam1KeepsRatesAndAnswersAsGiven();
     void emptyAnswerChangesNothing_data();
@@ -32,39 +32,31 @@ private slots:
     void exam3Answer();
 };
 
-void TestHeartStages::frontPageStartsAfresh()
+void TestHeartStages::freshPracticalStartsAtRest()
 {
-    Heart::Heart_Mode = Heart::Exam3Mode;
-    Heart::Heart_Started = 1;
-    Heart::Heart_DrugCount = 8;
-    Heart::Heart_UnknownUsed[2] = 1;
-    Heart::Heart_UnknownNo = 8;
-    Heart::Heart_Exam1Results[1].Identified = QStringLiteral("Atropine");
-    Heart::Heart_Exam2Drug = QStringLiteral("Atropine");
-    Heart::Heart_Exam2Answer = QStringLiteral("Atropine");
-    Heart::Heart_Exam2Count = 2;
-    Heart::Heart_Exam2Log.resize(3);
-    Heart::Heart_HeartNo = 2;
-    Heart::Heart_Exam3Rates = QVector<Heart::HeartExam3Row>(3, Heart::HeartExam3Row{95, 47, 95});
-    Heart::Heart_Exam3Drug = QStringLiteral("Epinephrine");
-    Heart::Heart_Exam3Answer = QStringLiteral("Epinephrine");
-
-    Heart::resetPractical();
-    QCOMPARE(Heart::Heart_Mode, 0);
-    QCOMPARE(Heart::Heart_Started, 0);
-    QCOMPARE(Heart::Heart_Password, QString(10, u' '));
-    QCOMPARE(Heart::Heart_DrugCount, 0);
-    QCOMPARE(Heart::Heart_UnknownUsed[2], 0);
-    QCOMPARE(Heart::Heart_UnknownNo, 0);
-    QCOMPARE(Heart::Heart_Exam1Results[1].Identified, QString());
-    QCOMPARE(Heart::Heart_Exam2Drug, QString());
-    QCOMPARE(Heart::Heart_Exam2Answer, QString());
-    QCOMPARE(Heart::Heart_Exam2Count, 0);
-    QCOMPARE(Heart::Heart_Exam2Log.size(), 1);
-    // The next student's Examination 3 must not start with these rows.
-    QCOMPARE(Heart::Heart_Exam3Rates.size(), 1);
-    QCOMPARE(Heart::Heart_Exam3Drug, QString());
-    QCOMPARE(Heart::Heart_Exam3Answer, QString());
+    // The front page starts each practical with a new state: nothing of the
+    // previous student's stages may be in it.
+    const Heart::HeartPractical practical;
+    QCOMPARE(practical.Heart_Mode, Heart::Mode::None);
+    QCOMPARE(practical.Heart_Started, 0);
+    QCOMPARE(practical.Heart_Password, QString(10, u' '));
+    QCOMPARE(practical.Heart_DrugCount, 0);
+    for (quint8 used : practical.Heart_UnknownUsed)
+        QCOMPARE(used, 0);
+    QCOMPARE(practical.Heart_UnknownNo, 0);
+    for (const Heart::HeartExam1Result &result : practical.Heart_Exam1Results) {
+        QCOMPARE(result.Identified, QString());
+        QCOMPARE(result.Rate, 0);
+    }
+    QCOMPARE(practical.Heart_Exam2Drug, QString());
+    QCOMPARE(practical.Heart_Exam2Answer, QString());
+    QCOMPARE(practical.Heart_Exam2Count, 0);
+    QCOMPARE(practical.Heart_Exam2Log.size(), 1);
+    QCOMPARE(practical.Heart_HeartNo, 0);
+    // Examination 3 must start without rows.
+    QCOMPARE(practical.Heart_Exam3Rates.size(), 1);
+    QCOMPARE(practical.Heart_Exam3Drug, QString());
+    QCOMPARE(practical.Heart_Exam3Answer, QString());
 }
 
 void TestHeartStages::exam1GivesEveryDrugOnceThenExam2()
@@ -80,26 +72,26 @@ void TestHeartStages::exam1GivesEveryDrugOnceThenExam2()
     }
     FakeClock clock;
     ScriptedRandom random(draws);
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::Exam1Mode;
+    Heart::HeartPractical practical;
+    practical.Heart_Mode = Heart::Mode::Exam1;
 
     QStringList given;
     int answers = 0;
-    while (Heart::Heart_Mode == Heart::Exam1Mode && answers < 20) {
-        Heart::HeartExperiment experiment;
+    while (practical.Heart_Mode == Heart::Mode::Exam1 && answers < 20) {
+        Heart::HeartExperiment experiment(practical);
         experiment.load(shippedDrugs());
-        QCOMPARE(Heart::Heart_Started, 1);
-        given.append(Heart::Heart_Exam1Results[Heart::Heart_UnknownNo].Given);
-        QVERIFY(Heart::Stages::answerExam1(QStringLiteral("Atropine")));
-        QCOMPARE(Heart::Heart_Started, 0);
+        QCOMPARE(practical.Heart_Started, 1);
+        given.append(practical.Heart_Exam1Results[practical.Heart_UnknownNo].Given);
+        QVERIFY(Heart::Stages::answerExam1(practical, QStringLiteral("Atropine")));
+        QCOMPARE(practical.Heart_Started, 0);
         ++answers;
     }
 
     QCOMPARE(answers, 8);
-    QCOMPARE(Heart::Heart_Mode, Heart::Exam2Mode);
-    QCOMPARE(Heart::Heart_UnknownNo, 8);
+    QCOMPARE(practical.Heart_Mode, Heart::Mode::Exam2);
+    QCOMPARE(practical.Heart_UnknownNo, 8);
     for (int d = 1; d <= 8; ++d)
-        QCOMPARE(Heart::Heart_UnknownUsed[d], 1);
+        QCOMPARE(practical.Heart_UnknownUsed[d], 1);
     QStringList names;
     for (const HeartDrug &d : shippedDrugs())
         names.append(d.Name);
@@ -110,24 +102,24 @@ void TestHeartStages::exam1GivesEveryDrugOnceThenExam2()
 void TestHeartStages::exam1KeepsRatesAndAnswersAsGiven()
 {
     // The draws of 0.5 make drug 5, atropine, the first unknown.
-    Bench bench(Heart::Exam1Mode);
+    Bench bench(Heart::Mode::Exam1);
     bench.settle();
     bench.inject(Atr);
-    QCOMPARE(Heart::Heart_Exam1Results[1].Rate, 75);
+    QCOMPARE(bench.practical.Heart_Exam1Results[1].Rate, 75);
     // A wrong answer is kept as it is.
-    QVERIFY(Heart::Stages::answerExam1(QStringLiteral("Epinephrine")));
-    QCOMPARE(Heart::Heart_Exam1Results[1].Identified, QStringLiteral("Epinephrine"));
-    QCOMPARE(Heart::Heart_Exam1Results[1].Given, QStringLiteral("Atropine"));
-    QCOMPARE(Heart::Heart_Mode, Heart::Exam1Mode);
+    QVERIFY(Heart::Stages::answerExam1(bench.practical, QStringLiteral("Epinephrine")));
+    QCOMPARE(bench.practical.Heart_Exam1Results[1].Identified, QStringLiteral("Epinephrine"));
+    QCOMPARE(bench.practical.Heart_Exam1Results[1].Given, QStringLiteral("Atropine"));
+    QCOMPARE(bench.practical.Heart_Mode, Heart::Mode::Exam1);
 
     // The next unknown, answered without an injection, keeps a rate of 0.
     bench.random.setValues({0.0f});
-    Heart::HeartExperiment next;
+    Heart::HeartExperiment next(bench.practical);
     next.load(shippedDrugs());
-    QCOMPARE(Heart::Heart_UnknownNo, 2);
-    QCOMPARE(Heart::Heart_Exam1Results[2].Given, QStringLiteral("Epinephrine"));
-    QVERIFY(Heart::Stages::answerExam1(QStringLiteral("Epinephrine")));
-    QCOMPARE(Heart::Heart_Exam1Results[2].Rate, 0);
+    QCOMPARE(bench.practical.Heart_UnknownNo, 2);
+    QCOMPARE(bench.practical.Heart_Exam1Results[2].Given, QStringLiteral("Epinephrine"));
+    QVERIFY(Heart::Stages::answerExam1(bench.practical, QStringLiteral("Epinephrine")));
+    QCOMPARE(bench.practical.Heart_Exam1Results[2].Rate, 0);
 }
 
 void TestHeartStages::emptyAnswerChangesNothing_data()
@@ -135,9 +127,9 @@ void TestHeartStages::emptyAnswerChangesNothing_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("answer");
 
-    QTest::newRow("examination 1, nothing chosen") << int(Heart::Exam1Mode) << "";
-    QTest::newRow("examination 1, blanks") << int(Heart::Exam1Mode) << "   ";
-    QTest::newRow("examination 2, nothing chosen") << int(Heart::Exam2Mode) << "";
+    QTest::newRow("examination 1, nothing chosen") << int(Heart::Mode::Exam1) << "";
+    QTest::newRow("examination 1, blanks") << int(Heart::Mode::Exam1) << "   ";
+    QTest::newRow("examination 2, nothing chosen") << int(Heart::Mode::Exam2) << "";
 }
 
 void TestHeartStages::emptyAnswerChangesNothing()
@@ -145,44 +137,44 @@ void TestHeartStages::emptyAnswerChangesNothing()
     QFETCH(int, mode);
     QFETCH(QString, answer);
 
-    Bench bench{quint8(mode)};
-    const bool answered = mode == Heart::Exam1Mode ? Heart::Stages::answerExam1(answer)
-                                                   : Heart::Stages::answerExam2(answer);
+    Bench bench{Heart::Mode(mode)};
+    const bool answered = Heart::Mode(mode) == Heart::Mode::Exam1 ? Heart::Stages::answerExam1(bench.practical, answer)
+                                                   : Heart::Stages::answerExam2(bench.practical, answer);
     QVERIFY(!answered);
-    QCOMPARE(Heart::Heart_Mode, mode);
-    QCOMPARE(Heart::Heart_Started, 1);
-    QCOMPARE(Heart::Heart_Exam1Results[1].Identified, QString());
-    QCOMPARE(Heart::Heart_Exam2Answer, QString());
+    QCOMPARE(bench.practical.Heart_Mode, Heart::Mode(mode));
+    QCOMPARE(bench.practical.Heart_Started, 1);
+    QCOMPARE(bench.practical.Heart_Exam1Results[1].Identified, QString());
+    QCOMPARE(bench.practical.Heart_Exam2Answer, QString());
 }
 
 void TestHeartStages::exam2LogsTheUnknownByItsListText()
 {
     // A draw of 0.5 hides atropine behind the unknown.
-    Bench bench(Heart::Exam2Mode);
-    QCOMPARE(Heart::Heart_Exam2Drug, QStringLiteral("Atropine"));
+    Bench bench(Heart::Mode::Exam2);
+    QCOMPARE(bench.practical.Heart_Exam2Drug, QStringLiteral("Atropine"));
     bench.settle();
     bench.inject(Epi);
     bench.ticks(76);
     bench.inject(8);
 
-    QCOMPARE(Heart::Heart_Exam2Count, 2);
-    QCOMPARE(Heart::Heart_Exam2Log.size(), 3);
-    QCOMPARE(Heart::Heart_Exam2Log[1].DrugText, QStringLiteral("Epinephrine"));
-    QCOMPARE(Heart::Heart_Exam2Log[1].Tone, QStringLiteral("N"));
-    QCOMPARE(Heart::Heart_Exam2Log[1].Rate, 95);
-    QCOMPARE(Heart::Heart_Exam2Log[2].DrugText, QStringLiteral("Unknown drug"));
-    QCOMPARE(Heart::Heart_Exam2Log[2].Rate, 75);
+    QCOMPARE(bench.practical.Heart_Exam2Count, 2);
+    QCOMPARE(bench.practical.Heart_Exam2Log.size(), 3);
+    QCOMPARE(bench.practical.Heart_Exam2Log[1].DrugText, QStringLiteral("Epinephrine"));
+    QCOMPARE(bench.practical.Heart_Exam2Log[1].Tone, QStringLiteral("N"));
+    QCOMPARE(bench.practical.Heart_Exam2Log[1].Rate, 95);
+    QCOMPARE(bench.practical.Heart_Exam2Log[2].DrugText, QStringLiteral("Unknown drug"));
+    QCOMPARE(bench.practical.Heart_Exam2Log[2].Rate, 75);
 
-    QVERIFY(Heart::Stages::answerExam2(QStringLiteral(" Atropine ")));
-    QCOMPARE(Heart::Heart_Exam2Answer, QStringLiteral("Atropine"));
-    QCOMPARE(Heart::Heart_Mode, Heart::Exam3Mode);
-    QCOMPARE(Heart::Heart_Started, 0);
+    QVERIFY(Heart::Stages::answerExam2(bench.practical, QStringLiteral(" Atropine ")));
+    QCOMPARE(bench.practical.Heart_Exam2Answer, QStringLiteral("Atropine"));
+    QCOMPARE(bench.practical.Heart_Mode, Heart::Mode::Exam3);
+    QCOMPARE(bench.practical.Heart_Started, 0);
 }
 
 void TestHeartStages::exam3KeepsARowPerHeart()
 {
     // A draw of 0.5 hides acetylcholine behind the unknown.
-    Bench bench(Heart::Exam3Mode, exam3Drugs());
+    Bench bench(Heart::Mode::Exam3, exam3Drugs());
     bench.settle();
     bench.inject(0);
     bench.ticks(76);
@@ -191,17 +183,17 @@ void TestHeartStages::exam3KeepsARowPerHeart()
     bench.experiment.New();
     const auto again = bench.experiment.New();
     QVERIFY(!again.load.newStage);
-    QCOMPARE(Heart::Heart_HeartNo, 3);
+    QCOMPARE(bench.practical.Heart_HeartNo, 3);
     bench.settle();
     bench.inject(2);
 
-    QCOMPARE(Heart::Heart_Exam3Rates.size(), 4);
-    QVERIFY(sameRow(Heart::Heart_Exam3Rates[1], 95, 0, 0));
-    QVERIFY(sameRow(Heart::Heart_Exam3Rates[2], 0, 0, 0));
-    QVERIFY(sameRow(Heart::Heart_Exam3Rates[3], 0, 0, 47));
+    QCOMPARE(bench.practical.Heart_Exam3Rates.size(), 4);
+    QVERIFY(sameRow(bench.practical.Heart_Exam3Rates[1], 95, 0, 0));
+    QVERIFY(sameRow(bench.practical.Heart_Exam3Rates[2], 0, 0, 0));
+    QVERIFY(sameRow(bench.practical.Heart_Exam3Rates[3], 0, 0, 47));
     // A new heart keeps the drug set and its unknown.
     QCOMPARE(bench.run().drugs.Combo_Drug.size(), 3);
-    QCOMPARE(Heart::Heart_Exam3Drug, QStringLiteral("Acetylcholine"));
+    QCOMPARE(bench.practical.Heart_Exam3Drug, QStringLiteral("Acetylcholine"));
 }
 
 void TestHeartStages::exam3Answer_data()
@@ -219,8 +211,9 @@ void TestHeartStages::exam3Answer()
     QFETCH(Exam3Choice, choice);
     QFETCH(QString, answer);
 
-    Heart::Stages::answerExam3(choice);
-    QCOMPARE(Heart::Heart_Exam3Answer, answer);
+    Heart::HeartPractical practical;
+    Heart::Stages::answerExam3(practical, choice);
+    QCOMPARE(practical.Heart_Exam3Answer, answer);
 }
 
 QTEST_GUILESS_MAIN(TestHeartStages)

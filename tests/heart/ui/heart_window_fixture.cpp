@@ -17,7 +17,12 @@ namespace HeartWindowFixture {
 void setUp()
 {
     ShellFixture::setUp();
-    HeartWindows::define();
+    HeartWindows::define(practical());
+}
+
+Heart::HeartPractical &practical()
+{
+    return ShellFixture::practicals().heart;
 }
 
 FrontPage *showFrontPage()

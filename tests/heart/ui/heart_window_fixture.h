@@ -18,6 +18,9 @@ namespace HeartWindowFixture {
 // look-ups at the build's run folder.
 void setUp();
 
+// The heart practical the windows work on.
+Heart::HeartPractical &practical();
+
 FrontPage *showFrontPage();
 // The front page's Tutorial; the heart window it opens, or nullptr.
 Frm_Heart *startTutorial();

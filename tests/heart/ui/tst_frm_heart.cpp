@@ -404,7 +404,7 @@ void TestFrmHeart::questionsOkAndReturnEndAtTheFrontPage()
     QVERIFY(WindowRegistry::find(WindowNames::HeartFront));
     QVERIFY(!WindowRegistry::find(WindowNames::Heart));
     QVERIFY(!WindowRegistry::find(WindowNames::HeartQuestion));
-    QCOMPARE(Heart::Heart_Mode, 0);
+    QCOMPARE(practical().Heart_Mode, Heart::Mode::None);
 }
 
 void TestFrmHeart::fullPaperQuestion_data()

@@ -157,7 +157,7 @@ void TestHeartExaminations::examination1(QStringList &answers)
         QCOMPARE(control<QListWidget>(questions(), "Lst_Drugs")->count(), 8);
 
         // The third answer is wrong on purpose.
-        const QString given = Heart::Heart_Exam1Results[unknown].Given;
+        const QString given = practical().Heart_Exam1Results[unknown].Given;
         QString answer = given;
         if (unknown == 3)
             answer = given == QLatin1String("Atropine") ? QStringLiteral("Epinephrine") : QStringLiteral("Atropine");
@@ -165,7 +165,7 @@ void TestHeartExaminations::examination1(QStringList &answers)
         identify(answer);
         QVERIFY(!questions());
     }
-    QCOMPARE(Heart::Heart_Mode, Heart::Exam2Mode);
+    QCOMPARE(practical().Heart_Mode, Heart::Mode::Exam2);
     QCOMPARE(m_boxes.count(), 1);
     QCOMPARE(m_boxes.last().text, QStringLiteral(" Examination 1 is over. You are about to start Examination 2. "));
     QCOMPARE(m_boxes.last().title, QStringLiteral(" Please Note "));
@@ -202,8 +202,8 @@ void TestHeartExaminations::examination2()
     QVERIFY(!heartWindow());
     QVERIFY(shown(questions(), "Frame_ExamQuestions"));
     identify(QStringLiteral("Atropine"));
-    QCOMPARE(Heart::Heart_Exam2Answer, QStringLiteral("Atropine"));
-    QCOMPARE(Heart::Heart_Mode, Heart::Exam3Mode);
+    QCOMPARE(practical().Heart_Exam2Answer, QStringLiteral("Atropine"));
+    QCOMPARE(practical().Heart_Mode, Heart::Mode::Exam3);
     QCOMPARE(m_boxes.last().text, QStringLiteral(" Examination 2 is over. You are about to start Examination 3.   "));
 }
 
@@ -221,7 +221,7 @@ void TestHeartExaminations::examination3()
     // A new heart keeps the command bar where the examinations put it and
     // starts a new row; the stage's notice is not given again.
     click(heart, "Cmd_New");
-    QCOMPARE(Heart::Heart_HeartNo, 2);
+    QCOMPARE(practical().Heart_HeartNo, 2);
     QCOMPARE(control<QGroupBox>(heart, "Fra_CmdBar")->x(), 150);
     QCOMPARE(m_boxes.count(), notices);
     settle(heart);
@@ -237,13 +237,13 @@ void TestHeartExaminations::examination3()
     auto *grid = control<TextGrid>(comparison, "MsGrid_Table1");
     QCOMPARE(grid->rows(), 3);
     QCOMPARE(gridRow(grid, 0), QStringList({" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "}));
-    QCOMPARE(gridRow(grid, 1).at(1), QString::number(Heart::Heart_Exam3Rates[1].EpiRate));
-    QCOMPARE(gridRow(grid, 2).at(3), QString::number(Heart::Heart_Exam3Rates[2].UnknownRate));
-    QVERIFY(Heart::Heart_Exam3Rates[2].UnknownRate != 0);
+    QCOMPARE(gridRow(grid, 1).at(1), QString::number(practical().Heart_Exam3Rates[1].EpiRate));
+    QCOMPARE(gridRow(grid, 2).at(3), QString::number(practical().Heart_Exam3Rates[2].UnknownRate));
+    QVERIFY(practical().Heart_Exam3Rates[2].UnknownRate != 0);
 
     control<QRadioButton>(comparison, "Opt_dr_1")->setChecked(true);
     click(comparison, "Cmd_exam4");
-    QCOMPARE(Heart::Heart_Exam3Answer, QStringLiteral("Acetylcholine"));
+    QCOMPARE(practical().Heart_Exam3Answer, QStringLiteral("Acetylcholine"));
     QVERIFY(!shown(comparison, "Frame_exam4"));
     QVERIFY(shown(comparison, "Frame_Password"));
     control<QLineEdit>(comparison, "Txt_PassWord")->setText(Password);
@@ -261,7 +261,7 @@ void TestHeartExaminations::resultsTables(const QStringList &answers)
     QCOMPARE(grid->rows(), 9);
     for (int row = 1; row <= 8; ++row) {
         const QStringList texts = gridRow(grid, row);
-        QCOMPARE(texts.at(1), Heart::Heart_Exam1Results[row].Given);
+        QCOMPARE(texts.at(1), practical().Heart_Exam1Results[row].Given);
         QCOMPARE(texts.at(2), answers.at(row - 1));
         QCOMPARE(texts.at(3) == QLatin1String(" Drug Not Injected "), row == 5);
     }
@@ -270,10 +270,10 @@ void TestHeartExaminations::resultsTables(const QStringList &answers)
     click(table, "Cmd_Ret");
     QCOMPARE(table->TablePage(), Frm_Heart_Table::Exam2Page);
     QCOMPARE(text(table, "examno"), QStringLiteral("Examination 2"));
-    QCOMPARE(grid->rows(), Heart::Heart_Exam2Count + 1);
+    QCOMPARE(grid->rows(), practical().Heart_Exam2Count + 1);
     QCOMPARE(grid->text(1, 1), QStringLiteral("Unknown drug"));
     QVERIFY(shown(table, "Txt_unknowndrug"));
-    QCOMPARE(text(table, "Txt_unknowndrug"), Heart::Heart_Exam2Drug);
+    QCOMPARE(text(table, "Txt_unknowndrug"), practical().Heart_Exam2Drug);
     QCOMPARE(text(table, "Txt_drug_Identified"), QStringLiteral("Atropine"));
 
     click(table, "Cmd_Ret");
@@ -284,13 +284,13 @@ void TestHeartExaminations::resultsTables(const QStringList &answers)
     QVERIFY(hearts->isVisible());
     QCOMPARE(hearts->rows(), 3);
     QCOMPARE(hearts->text(0, 1), QStringLiteral(" Epinephrine (HR) "));
-    QCOMPARE(text(table, "Txt_unknowndrug"), Heart::Heart_Exam3Drug);
+    QCOMPARE(text(table, "Txt_unknowndrug"), practical().Heart_Exam3Drug);
     QCOMPARE(text(table, "Txt_drug_Identified"), QStringLiteral("Acetylcholine"));
 
     click(table, "Cmd_Ret");
     QVERIFY(!WindowRegistry::find(WindowNames::HeartTable));
     QVERIFY(WindowRegistry::find(WindowNames::HeartFront));
-    QCOMPARE(Heart::Heart_Mode, 0);
+    QCOMPARE(practical().Heart_Mode, Heart::Mode::None);
 }
 
 void TestHeartExaminations::examination1WindowHidesTheDrug()
@@ -320,7 +320,7 @@ void TestHeartExaminations::emptyIdentificationKeepsTheQuestion()
     click(questions(), "Cmd_done");
     QVERIFY(questions() && questions()->isVisible());
     QVERIFY(!heartWindow());
-    QCOMPARE(Heart::Heart_Exam1Results[1].Identified, QString());
+    QCOMPARE(practical().Heart_Exam1Results[1].Identified, QString());
     QCOMPARE(questions()->focusWidget(), control<QListWidget>(questions(), "Lst_Drugs"));
 }
 
@@ -379,7 +379,8 @@ void TestHeartExaminations::supervisorGateway_data()
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("entryAfter");
 
-    QTest::newRow("empty entry") << "" << true << "";
+    // Blanks count as no entry at all: refused, and left in the box.
+    QTest::newRow("blank entry") << "   " << true << "   ";
     QTest::newRow("wrong password") << "ABC" << true << "";
     QTest::newRow("the examination's password") << "abcd" << false << "";
 }
@@ -390,18 +391,18 @@ void TestHeartExaminations::supervisorGateway()
     QFETCH(bool, refused);
     QFETCH(QString, entryAfter);
 
-    Heart::resetPractical();
-    Heart::Heart_Mode = Heart::Exam3Mode;
-    Heart::Heart_Password = Passwords::fixedField(Password);
-    Heart::Heart_HeartNo = 1;
-    Heart::Heart_Exam3Rates.resize(2);
+    practical() = Heart::HeartPractical();
+    practical().Heart_Mode = Heart::Mode::Exam3;
+    practical().Heart_Password = Passwords::fixedField(Password);
+    practical().Heart_HeartNo = 1;
+    practical().Heart_Exam3Rates.resize(2);
     auto *window = qobject_cast<Frm_Question *>(WindowRegistry::load(WindowNames::HeartQuestion));
     QVERIFY(window);
     window->showComparison(window->fontMetrics());
     WindowRegistry::show(WindowNames::HeartQuestion);
     // No option chosen.
     click(window, "Cmd_exam4");
-    QCOMPARE(Heart::Heart_Exam3Answer, QStringLiteral("Not Identified"));
+    QCOMPARE(practical().Heart_Exam3Answer, QStringLiteral("Not Identified"));
 
     control<QLineEdit>(window, "Txt_PassWord")->setText(entry);
     click(window, "Cmd_Ok_Password");
@@ -426,7 +427,7 @@ void TestHeartExaminations::unreadableDrugsBetweenStagesGoToTheFrontPage()
     click(heart, "Cmd_Next");
     QTemporaryDir emptyFolder;
     AssetPaths::setFolder(emptyFolder.path());
-    identify(Heart::Heart_Exam1Results[1].Given);
+    identify(practical().Heart_Exam1Results[1].Given);
 
     QCOMPARE(m_boxes.count(), 1);
     QVERIFY(m_boxes.last().text.contains(QLatin1String("F_Heart.mdb")));

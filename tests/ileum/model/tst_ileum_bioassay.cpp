@@ -27,7 +27,6 @@ struct Practical
     explicit Practical(float matchVolumeDraw = MatchVolume032)
         : chance({ZeroLevel182, Sensitivity2, matchVolumeDraw})
     {
-        resetPractical();
         load();
     }
 
@@ -64,7 +63,8 @@ struct Practical
 
     FakeClock clock;
     ScriptedRandom chance;
-    Bioassay assay;
+    IleumPractical state;
+    Bioassay assay{state};
     QString standardText;
     int paperWidth = LoadedWidth;
     InjectionStart lastStart;
@@ -113,14 +113,16 @@ void TestIleumBioassay::recorderSetUpOncePerPractical()
 {
     FakeClock clock;
     ScriptedRandom chance;
-    resetPractical();
-    Bioassay assay;
+    IleumPractical state;
+    Bioassay assay(state);
     QCOMPARE(assay.startLoad(PaperHeight), RecorderStart::SetUp);
-    QCOMPARE(Ileum_RecorderReady, quint8(1));
+    QCOMPARE(state.Ileum_RecorderReady, quint8(1));
     QCOMPARE(assay.startLoad(PaperHeight), RecorderStart::Reset);
-    // The front page starts the next practical.
-    resetPractical();
-    QCOMPARE(Bioassay().startLoad(PaperHeight), RecorderStart::SetUp);
+    // A window loaded again in the same practical resets its recorder too.
+    QCOMPARE(Bioassay(state).startLoad(PaperHeight), RecorderStart::Reset);
+    // The front page starts the next practical with a fresh state.
+    IleumPractical next;
+    QCOMPARE(Bioassay(next).startLoad(PaperHeight), RecorderStart::SetUp);
 }
 
 void TestIleumBioassay::loadDrawsZeroLevelThenSensitivity()
@@ -355,7 +357,7 @@ void TestIleumBioassay::handIn()
     const HandIn handedIn = practical.assay.handIn(standardAtNext);
     QCOMPARE(handedIn.actualConc, actual);
     QCOMPARE(handedIn.standardText, standardAfter);
-    QCOMPARE(Ileum_ActualConc, actual);
+    QCOMPARE(practical.state.Ileum_ActualConc, actual);
 }
 
 QTEST_APPLESS_MAIN(TestIleumBioassay)

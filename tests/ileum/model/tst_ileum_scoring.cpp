@@ -11,17 +11,11 @@ class TestIleumScoring : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void compute_data();
     void compute();
     void supervisorScores_data();
     void supervisorScores();
 };
-
-void TestIleumScoring::init()
-{
-    resetPractical();
-}
 
 void TestIleumScoring::compute_data()
 {
@@ -76,9 +70,10 @@ void TestIleumScoring::supervisorScores()
     QFETCH(bool, warning);
     QFETCH(QString, actualShown);
     QFETCH(QString, errorRatio);
-    Ileum_ActualConc = actual;
-    recordStudentConcentration(studentBox);
-    const SupervisorScores scores = ileum::supervisorScores();
+    IleumPractical state;
+    state.Ileum_ActualConc = actual;
+    recordStudentConcentration(state, studentBox);
+    const SupervisorScores scores = ileum::supervisorScores(state);
     QCOMPARE(scores.Txt_cal, student);
     QCOMPARE(scores.warning, warning);
     QCOMPARE(scores.Txt_Act, actualShown);

@@ -19,7 +19,7 @@ IleumPractical::IleumPractical(Mode mode, QVector<float> draws)
     : chance(std::move(draws))
 {
     ShellFixture::setUp();
-    IleumWindows::define();
+    IleumWindows::define(ShellFixture::practicals().ileum);
     FormWindow *front = WindowRegistry::show(WindowNames::IleumFront);
     if (mode == Mode::Tutorial) {
         ShellFixture::click(front, QStringLiteral("Cmd_Tut"));

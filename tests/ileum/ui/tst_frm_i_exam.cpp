@@ -145,7 +145,7 @@ void TestFrmIExam::scores()
 void TestFrmIExam::warningBlinksWithoutAStandard()
 {
     HandedIn exam;
-    QCOMPARE(ileum::Ileum_ActualConc, -1.0f);
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_ActualConc, -1.0f);
     exam.enterStudentValue(QStringLiteral("2"));
     exam.enterPassword(IleumPractical::Password);
     QCOMPARE(exam.text("Txt_cal"), "2");
@@ -167,7 +167,7 @@ void TestFrmIExam::studentValueKeepsTheWindowInView()
     HandedIn exam(QStringLiteral("0.4"));
     const QPoint place = exam.window->pos();
     exam.enterStudentValue(QStringLiteral("1.2"));
-    QCOMPARE(ileum::Ileum_StudentConc, 1.2f);
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_StudentConc, 1.2f);
     QVERIFY(!exam.control<QWidget>("Frame_Match")->isVisible());
     QVERIFY(exam.shown("Frame_Password"));
     QVERIFY(exam.window->isVisible());
@@ -225,9 +225,9 @@ void TestFrmIExam::okEndsThePractical()
     QVERIFY(!WindowRegistry::find(WindowNames::IleumExam));
     QVERIFY(!WindowRegistry::find(WindowNames::Ileum));
     // The front page started a new practical.
-    QCOMPARE(ileum::Ileum_Mode, quint8(0));
-    QCOMPARE(ileum::Ileum_ActualConc, 0.0f);
-    QCOMPARE(ileum::Ileum_Password, QString());
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_Mode, ileum::Mode::None);
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_ActualConc, 0.0f);
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_Password, QString());
 }
 
 QTEST_MAIN(TestFrmIExam)

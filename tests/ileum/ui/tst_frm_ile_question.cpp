@@ -100,8 +100,8 @@ void TestFrmIleQuestion::okEndsThePractical()
     QVERIFY(!WindowRegistry::find(WindowNames::Ileum));
     FormWindow *front = WindowRegistry::find(WindowNames::IleumFront);
     QVERIFY(front && front->isVisible());
-    QCOMPARE(ileum::Ileum_Mode, quint8(0));
-    QCOMPARE(ileum::Ileum_RecorderReady, quint8(0));
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_Mode, ileum::Mode::None);
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_RecorderReady, quint8(0));
 }
 
 QTEST_MAIN(TestFrmIleQuestion)

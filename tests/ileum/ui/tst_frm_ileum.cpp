@@ -3,6 +3,7 @@
 #include "widgets/help_engine.h"
 #include "widgets/help_viewer.h"
 #include "ileum/ui/ileum_practical.h"
+#include "shell/shell_fixture.h"
 #include "ileum/model/ileum_state.h"
 #include "widgets/image_control.h"
 #include "widgets/recorder/paper_image.h"
@@ -167,7 +168,7 @@ void TestFrmIleum::loadShowsTheDoseResponsePhase()
     QCOMPARE(p.window()->assay().Sensitivity(), 2.0f);
     QCOMPARE(p.paper().width(), 497);
     QCOMPARE(rulerPlace(p), QRect(472, 2, 19, 221));
-    QCOMPARE(ileum::Ileum_RecorderReady, quint8(1));
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_RecorderReady, quint8(1));
 }
 
 void TestFrmIleum::controlsOfTheWindow()
@@ -615,7 +616,7 @@ void TestFrmIleum::handIn()
     if (!standard.isNull())
         p.acceptStandard(standard);
     p.click("Cmd_Next");
-    QCOMPARE(ileum::Ileum_ActualConc, actual);
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_ActualConc, actual);
     QCOMPARE(p.text("Txt_stddose"), standardAfter);
     for (const char *locked : {"Cmd_MatchAssay", "Cmd_inject", "Cmd_Next", "Frame_Cmd_button", "Frame_stddose"})
         QVERIFY2(!enabled(p, locked), locked);
@@ -633,8 +634,8 @@ void TestFrmIleum::returnShowsTheFrontPage()
     FormWindow *front = WindowRegistry::find(WindowNames::IleumFront);
     QVERIFY(front && front->isVisible());
     QVERIFY(!WindowRegistry::find(WindowNames::Ileum));
-    QCOMPARE(ileum::Ileum_Mode, quint8(0));
-    QCOMPARE(ileum::Ileum_RecorderReady, quint8(0));
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_Mode, ileum::Mode::None);
+    QCOMPARE(ShellFixture::practicals().ileum.Ileum_RecorderReady, quint8(0));
 }
 
 void TestFrmIleum::rulerFollowsTheDragOverThePaper()
