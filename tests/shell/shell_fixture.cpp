@@ -29,13 +29,5 @@ void defineStubs(const QStringList &names)
         WindowRegistry::define(name, [name] { return new StubExperimentWindow(name); });
 }
 
-void click(QWidget *window, const QString &button)
-{
-    auto *b = window->findChild<QPushButton *>(button);
-    QVERIFY2(b, qPrintable(button));
-    QVERIFY2(b->isVisible(), qPrintable(button));
-    QVERIFY2(b->isEnabled(), qPrintable(button));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
 
 } // namespace ShellFixture

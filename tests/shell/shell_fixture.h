@@ -5,6 +5,7 @@
 #include "support/seams/scripted_random.h"
 #include "support/windows/message_box_script.h"
 #include "support/windows/test_windows.h"
+#include "support/windows/window_probe.h"
 #include "shell/practicals.h"
 #include "widgets/form_window.h"
 
@@ -41,7 +42,5 @@ void setUp();
 Practicals &practicals();
 // Defines a stand-in window under each name.
 void defineStubs(const QStringList &names);
-// Clicks the named button of a window (it must be visible and enabled).
-void click(QWidget *window, const QString &button);
 
 } // namespace ShellFixture

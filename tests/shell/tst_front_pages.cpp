@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QTimer>
 
-using ShellFixture::click;
+using WindowProbe::click;
 using ShellFixture::practicals;
 
 namespace {

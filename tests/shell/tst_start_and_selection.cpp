@@ -11,7 +11,7 @@
 
 #include <QTimer>
 
-using ShellFixture::click;
+using WindowProbe::click;
 
 class TestStartAndSelection : public QObject
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "heart/model/drug_positions.h"
 #include "heart/model/heart_experiment.h"
 #include "support/seams/fake_clock.h"
 #include "support/seams/scripted_random.h"
@@ -18,9 +19,6 @@ HeartDrug drug(const QString &name, const QString &key, float dose, QChar tone, 
 QVector<HeartDrug> shippedDrugs();
 // Examination 3's reading: the first and the sixth row.
 QVector<HeartDrug> exam3Drugs();
-
-// List positions of the shipped drugs.
-enum Position { Epi, NEpi, Iso, Prop, Atr, ACh, KCl, CaCl };
 
 // The drawings as short lines of text, so a test compares a whole sequence
 // as a table and a failure shows what was drawn:

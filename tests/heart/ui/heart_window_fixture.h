@@ -37,11 +37,11 @@ void inject(Frm_Heart *window, int p);
 // One lever tick and the whole swing it starts, step by step.
 void swingLever(Frm_Heart *window);
 
-template <class T> T *control(QWidget *window, const QString &name)
-{
-    return window->findChild<T *>(name);
-}
-using ShellFixture::click;
+using WindowProbe::click;
+using WindowProbe::control;
+using WindowProbe::enabled;
+using WindowProbe::shown;
+using WindowProbe::text;
 
 QColor paperPixel(const PaperImage &paper, int x, int y);
 // How many pixels inside the area are not the paper's colour.

@@ -6,6 +6,7 @@
 #include "heart/ui/frm_question.h"
 #include "core/database/heart_drugs.h"
 #include "heart/model/heart_state.h"
+#include "heart/model/drug_positions.h"
 #include "heart/ui/heart_window_fixture.h"
 #include "heart/ui/indicator_box.h"
 #include "widgets/recorder/paper_widget.h"
@@ -25,26 +26,12 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace HeartFixture;
 using namespace HeartWindowFixture;
 
 namespace {
 
-// List positions of the shipped drugs.
-enum Position { Epi, NEpi, Iso, Prop, Atr, ACh, KCl, CaCl };
-
 const QColor Green(0, 255, 0);
-
-QString text(QWidget *window, const QString &name)
-{
-    if (auto *box = control<QLineEdit>(window, name))
-        return box->text();
-    return control<QLabel>(window, name)->text();
-}
-
-bool enabled(QWidget *window, const QString &name)
-{
-    return control<QWidget>(window, name)->isEnabled();
-}
 
 // The row of the indicator box that carries its green level line.
 int levelRow(const IndicatorBox *box)

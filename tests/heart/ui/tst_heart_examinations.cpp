@@ -39,18 +39,6 @@ private:
     int m_count = 0;
 };
 
-QString text(QWidget *window, const QString &name)
-{
-    if (auto *box = control<QLineEdit>(window, name))
-        return box->text();
-    return control<QLabel>(window, name)->text();
-}
-
-bool shown(QWidget *window, const QString &name)
-{
-    return control<QWidget>(window, name)->isVisible();
-}
-
 Frm_Question *questions()
 {
     return WindowRegistry::find<Frm_Question>(WindowNames::HeartQuestion);

@@ -22,12 +22,12 @@ IleumPractical::IleumPractical(Mode mode, QVector<float> draws)
     IleumWindows::define(ShellFixture::practicals().ileum);
     FormWindow *front = WindowRegistry::show(WindowNames::IleumFront);
     if (mode == Mode::Tutorial) {
-        ShellFixture::click(front, QStringLiteral("Cmd_Tut"));
+        WindowProbe::click(front, QStringLiteral("Cmd_Tut"));
         return;
     }
-    ShellFixture::click(front, QStringLiteral("cmd_exam"));
+    WindowProbe::click(front, QStringLiteral("cmd_exam"));
     QTest::keyClicks(front->findChild<QLineEdit *>(QStringLiteral("Txt_PassW")), Password);
-    ShellFixture::click(front, QStringLiteral("Cmd_ok"));
+    WindowProbe::click(front, QStringLiteral("Cmd_ok"));
 }
 
 IleumPractical::~IleumPractical()
@@ -42,7 +42,7 @@ Frm_Ileum *IleumPractical::window() const
 
 void IleumPractical::click(const QString &button)
 {
-    ShellFixture::click(window(), button);
+    WindowProbe::click(window(), button);
 }
 
 void IleumPractical::type(const QString &box, const QString &text)
@@ -55,8 +55,7 @@ void IleumPractical::type(const QString &box, const QString &text)
 
 QString IleumPractical::text(const QString &box) const
 {
-    const auto *edit = control<QLineEdit>(box);
-    return edit ? edit->text() : QStringLiteral("<no box %1>").arg(box);
+    return WindowProbe::text(window(), box);
 }
 
 void IleumPractical::acceptStandard(const QString &standard)

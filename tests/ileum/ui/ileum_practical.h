@@ -4,6 +4,7 @@
 #include "support/seams/fake_clock.h"
 #include "support/seams/scripted_random.h"
 #include "support/windows/message_box_script.h"
+#include "support/windows/window_probe.h"
 
 #include <QImage>
 #include <QString>
@@ -59,5 +60,5 @@ PaperImage firstContraction(int peak, const QString &label);
 
 template <class T> T *IleumPractical::control(const QString &name) const
 {
-    return window()->findChild<T *>(name);
+    return WindowProbe::control<T>(window(), name);
 }

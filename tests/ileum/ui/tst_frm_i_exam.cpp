@@ -31,10 +31,10 @@ struct HandedIn
         window = WindowRegistry::find<Frm_I_Exam>(WindowNames::IleumExam);
     }
 
-    template <class T> T *control(const QString &name) const { return window->findChild<T *>(name); }
-    QString text(const QString &box) const { return control<QLineEdit>(box)->text(); }
-    bool shown(const QString &name) const { return control<QWidget>(name)->isVisible(); }
-    void click(const QString &button) { ShellFixture::click(window, button); }
+    template <class T> T *control(const QString &name) const { return WindowProbe::control<T>(window, name); }
+    QString text(const QString &box) const { return WindowProbe::text(window, box); }
+    bool shown(const QString &name) const { return WindowProbe::shown(window, name); }
+    void click(const QString &button) { WindowProbe::click(window, button); }
 
     void enterStudentValue(const QString &typed)
     {

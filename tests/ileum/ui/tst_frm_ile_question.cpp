@@ -76,7 +76,7 @@ void TestFrmIleQuestion::nextShowsTheQuestions()
 void TestFrmIleQuestion::returnKeepsTheRecording()
 {
     AtTheQuestions at;
-    ShellFixture::click(questions(), "Cmd_return");
+    WindowProbe::click(questions(), "Cmd_return");
     QVERIFY(!questions());
     Frm_Ileum *window = at.practical.window();
     QVERIFY(window && window->isVisible());
@@ -95,7 +95,7 @@ void TestFrmIleQuestion::returnKeepsTheRecording()
 void TestFrmIleQuestion::okEndsThePractical()
 {
     AtTheQuestions at;
-    ShellFixture::click(questions(), "Cmd_Done1");
+    WindowProbe::click(questions(), "Cmd_Done1");
     QVERIFY(!questions());
     QVERIFY(!WindowRegistry::find(WindowNames::Ileum));
     FormWindow *front = WindowRegistry::find(WindowNames::IleumFront);

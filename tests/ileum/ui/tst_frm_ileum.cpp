@@ -64,27 +64,6 @@ private:
     PaintCounter m_counter;
 };
 
-bool shown(const IleumPractical &p, const QString &name)
-{
-    const auto *w = p.control<QWidget>(name);
-    return w && w->isVisible();
-}
-
-bool enabled(const IleumPractical &p, const QString &name)
-{
-    const auto *w = p.control<QWidget>(name);
-    return w && w->isEnabled();
-}
-
-QString caption(const IleumPractical &p, const QString &name)
-{
-    if (const auto *label = p.control<QLabel>(name))
-        return label->text();
-    if (const auto *button = p.control<QPushButton>(name))
-        return button->text();
-    return QStringLiteral("<no control %1>").arg(name);
-}
-
 QRect rulerPlace(const IleumPractical &p)
 {
     return p.control<QWidget>(QStringLiteral("Picture1"))->geometry();
@@ -150,18 +129,18 @@ void TestFrmIleum::loadShowsTheDoseResponsePhase()
     QVERIFY(!WindowRegistry::find(WindowNames::IleumFront));
     QCOMPARE(p.window()->windowTitle(), title);
     QVERIFY(p.window()->closeRefused());
-    QCOMPARE(enabled(p, "Cmd_New"), leaveEnabled);
-    QCOMPARE(enabled(p, "Cmd_return"), leaveEnabled);
+    QCOMPARE(WindowProbe::enabled(p.window(), "Cmd_New"), leaveEnabled);
+    QCOMPARE(WindowProbe::enabled(p.window(), "Cmd_return"), leaveEnabled);
     QCOMPARE(p.text("Txt_Dose"), "0.1");
-    QCOMPARE(caption(p, "Lab_dose"), QStringLiteral("Dose   \u00B5g"));
-    QCOMPARE(caption(p, "Lab_drug"), "Histamine-Known");
-    QCOMPARE(caption(p, "Lab_stephelp"), "Choose a dose & Inject");
-    QVERIFY(shown(p, "Cmd_inject") && enabled(p, "Cmd_inject"));
-    QVERIFY(shown(p, "Cmd_MatchAssay"));
-    QVERIFY(!shown(p, "Cmd_Calculate"));
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_dose"), QStringLiteral("Dose   \u00B5g"));
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_drug"), "Histamine-Known");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stephelp"), "Choose a dose & Inject");
+    QVERIFY(WindowProbe::shown(p.window(), "Cmd_inject") && WindowProbe::enabled(p.window(), "Cmd_inject"));
+    QVERIFY(WindowProbe::shown(p.window(), "Cmd_MatchAssay"));
+    QVERIFY(!WindowProbe::shown(p.window(), "Cmd_Calculate"));
     for (const char *panel : {"Frame_stddose", "Frame_Cmd_button", "Frame_Cal"})
-        QVERIFY2(!shown(p, panel), panel);
-    QVERIFY(!shown(p, "Img_inject"));
+        QVERIFY2(!WindowProbe::shown(p.window(), panel), panel);
+    QVERIFY(!WindowProbe::shown(p.window(), "Img_inject"));
     // The strip of the worked examples, on a fresh 497 x 225 paper with the
     // ruler 25 pixels from its end.
     QCOMPARE(p.window()->assay().ZeroLevel(), qint16(182));
@@ -204,7 +183,7 @@ void TestFrmIleum::controlsOfTheWindow()
                      "matching assay."},
     };
     for (const auto &[name, text] : captions)
-        QCOMPARE(caption(p, name), text);
+        QCOMPARE(WindowProbe::text(p.window(), name), text);
 
     const QList<QPair<QString, QString>> toolTips = {
         {"Cmd_updose", "Click to double the dose"},
@@ -243,7 +222,7 @@ void TestFrmIleum::controlsOfTheWindow()
     QCOMPARE(p.text("Txt_cal"), " ");
     QVERIFY(p.control<QLineEdit>("txt_con")->isReadOnly());
     for (const char *background : {"Cmd_Continer", "cmd_switches"})
-        QVERIFY(!enabled(p, background));
+        QVERIFY(!WindowProbe::enabled(p.window(), background));
     for (const char *picture : {"Img_setup", "Img_inject", "Img_tube", "Picture1"})
         QVERIFY2(p.control<QWidget>(picture), picture);
     QVERIFY(p.control<ImageControl>("Img_setup")->pictureLoaded());
@@ -306,7 +285,7 @@ void TestFrmIleum::syringeShowsForASecondAtEveryClick()
     p.click("Cmd_inject");
     QCOMPARE(watch.pauses, (QVector<int>{1000, 1000}));
     QCOMPARE(watch.shownAndPainted, (QVector<bool>{true, true}));
-    QVERIFY(!shown(p, "Img_inject"));
+    QVERIFY(!WindowProbe::shown(p.window(), "Img_inject"));
 }
 
 void TestFrmIleum::doseButtons_data()
@@ -332,7 +311,7 @@ void TestFrmIleum::doseButtons()
     for (const QString &button : std::as_const(presses))
         p.click(button);
     QCOMPARE(p.text("Txt_Dose"), shown);
-    QCOMPARE(caption(p, "lab_unk"), shown + " ml");
+    QCOMPARE(WindowProbe::text(p.window(), "lab_unk"), shown + " ml");
     p.click("Cmd_inject");
     QCOMPARE(p.text("Txt_Dose"), injected);
 }
@@ -410,21 +389,21 @@ void TestFrmIleum::matchingAssayStarts()
     IleumPractical p(mode);
     p.click("Cmd_MatchAssay");
     QVERIFY(p.window()->assay().MatchMode());
-    QVERIFY(!shown(p, "Cmd_MatchAssay"));
-    QVERIFY(shown(p, "Frame_stddose"));
-    QVERIFY(!enabled(p, "Cmd_inject"));
+    QVERIFY(!WindowProbe::shown(p.window(), "Cmd_MatchAssay"));
+    QVERIFY(WindowProbe::shown(p.window(), "Frame_stddose"));
+    QVERIFY(!WindowProbe::enabled(p.window(), "Cmd_inject"));
     QCOMPARE(p.window()->focusWidget(), p.control<QWidget>("Txt_stddose"));
-    QCOMPARE(caption(p, "Lab_drug"), "Histamine-Unknown");
-    QCOMPARE(caption(p, "Lab_stephelp"), "Choose your standard curve");
-    QCOMPARE(shown(p, "Cmd_Calculate"), calculateShown);
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_drug"), "Histamine-Unknown");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stephelp"), "Choose your standard curve");
+    QCOMPARE(WindowProbe::shown(p.window(), "Cmd_Calculate"), calculateShown);
     QCOMPARE(p.control<QWidget>("Cmd_Calculate")->geometry(), p.control<QWidget>("Cmd_MatchAssay")->geometry());
     if (calculateShown)
-        QVERIFY(!enabled(p, "Cmd_Calculate"));
+        QVERIFY(!WindowProbe::enabled(p.window(), "Cmd_Calculate"));
     p.type("Txt_stddose", "0.4");
     p.click("Cmd_stddose");
-    QCOMPARE(shown(p, "Cmd_Calculate"), calculateShown);
+    QCOMPARE(WindowProbe::shown(p.window(), "Cmd_Calculate"), calculateShown);
     if (calculateShown)
-        QVERIFY(enabled(p, "Cmd_Calculate"));
+        QVERIFY(WindowProbe::enabled(p.window(), "Cmd_Calculate"));
 }
 
 void TestFrmIleum::standardAccepted()
@@ -433,16 +412,16 @@ void TestFrmIleum::standardAccepted()
     p.type("Txt_Dose", "3.2");
     p.acceptStandard("0.4");
     QCOMPARE(p.boxes.count(), 0);
-    QCOMPARE(caption(p, "Lab_stan"), "0.4 mcg");
-    QCOMPARE(caption(p, "Lab_half"), " .2 mcg");
-    QCOMPARE(caption(p, "Lab_doub"), " .8 mcg");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stan"), "0.4 mcg");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_half"), " .2 mcg");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_doub"), " .8 mcg");
     QCOMPARE(p.text("Txt_Dose"), "0.1");
-    QCOMPARE(caption(p, "lab_unk"), "0.1 ml");
-    QCOMPARE(caption(p, "Lab_dose"), "Dose   ml");
-    QCOMPARE(caption(p, "Lab_stephelp"), "Inject std or unknown");
-    QVERIFY(!shown(p, "Frame_stddose"));
-    QVERIFY(shown(p, "Frame_Cmd_button"));
-    QVERIFY(!enabled(p, "Cmd_inject"));
+    QCOMPARE(WindowProbe::text(p.window(), "lab_unk"), "0.1 ml");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_dose"), "Dose   ml");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stephelp"), "Inject std or unknown");
+    QVERIFY(!WindowProbe::shown(p.window(), "Frame_stddose"));
+    QVERIFY(WindowProbe::shown(p.window(), "Frame_Cmd_button"));
+    QVERIFY(!WindowProbe::enabled(p.window(), "Cmd_inject"));
     QCOMPARE(p.window()->focusWidget(), p.control<QWidget>("Cmd_Std"));
     QCOMPARE(p.window()->assay().MatchVolume(), 0.32f);
 }
@@ -462,9 +441,9 @@ void TestFrmIleum::standardRefused()
     QCOMPARE(p.boxes.count(), 1);
     QCOMPARE(p.boxes.last().text, " Invalid Dose.  Enter a Proper Dose ");
     QCOMPARE(p.boxes.last().icon, MessageBoxes::Icon::None);
-    QVERIFY(shown(p, "Frame_stddose"));
-    QVERIFY(!shown(p, "Frame_Cmd_button"));
-    QCOMPARE(caption(p, "Lab_stan"), "mcg");
+    QVERIFY(WindowProbe::shown(p.window(), "Frame_stddose"));
+    QVERIFY(!WindowProbe::shown(p.window(), "Frame_Cmd_button"));
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stan"), "mcg");
     QCOMPARE(p.window()->focusWidget(), p.control<QWidget>("Txt_stddose"));
     QCOMPARE(p.window()->assay().MatchVolume(), 0.0f);
 }
@@ -493,7 +472,7 @@ void TestFrmIleum::matchingInjections()
     IleumPractical p;
     p.acceptStandard("0.4");
     p.type("Txt_Dose", volume);
-    QCOMPARE(caption(p, "lab_unk"), volume + " ml");
+    QCOMPARE(WindowProbe::text(p.window(), "lab_unk"), volume + " ml");
     p.click(button);
     QCOMPARE(p.paperPicture(), pictureOf(firstContraction(peak, label)));
     QVERIFY(!p.window()->assay().StdPending());
@@ -504,10 +483,10 @@ void TestFrmIleum::calculatePanelCoversTheInjectPanel()
     IleumPractical p;
     p.acceptStandard("0.4");
     p.click("Cmd_Calculate");
-    QCOMPARE(caption(p, "Lab_stephelp"), QString());
-    QVERIFY(!enabled(p, "Cmd_Calculate"));
-    QVERIFY(shown(p, "Frame_Cal") && enabled(p, "Frame_Cal"));
-    QVERIFY(shown(p, "Frame_Cmd_button"));
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stephelp"), QString());
+    QVERIFY(!WindowProbe::enabled(p.window(), "Cmd_Calculate"));
+    QVERIFY(WindowProbe::shown(p.window(), "Frame_Cal") && WindowProbe::enabled(p.window(), "Frame_Cal"));
+    QVERIFY(WindowProbe::shown(p.window(), "Frame_Cmd_button"));
     QCOMPARE(p.window()->focusWidget(), p.control<QWidget>("Txt_cal"));
     auto *calculation = p.control<QWidget>("Frame_Cal");
     const QPoint middle = calculation->geometry().center();
@@ -539,15 +518,15 @@ void TestFrmIleum::compute()
     p.click("Cmd_Calculate");
     p.type("Txt_cal", volume);
     p.click("Cmd_Cal");
-    QVERIFY(shown(p, "Frame_Cal"));
+    QVERIFY(WindowProbe::shown(p.window(), "Frame_Cal"));
     for (const char *entry : {"Cmd_Cal", "Lab_cal", "Txt_cal"})
-        QCOMPARE(shown(p, entry), !computed);
+        QCOMPARE(WindowProbe::shown(p.window(), entry), !computed);
     for (const char *result : {"Lab_Con", "Label_cons", "txt_con", "LabMcg"})
-        QCOMPARE(shown(p, result), computed);
+        QCOMPARE(WindowProbe::shown(p.window(), result), computed);
     if (computed) {
         QCOMPARE(p.boxes.count(), 0);
         QCOMPARE(p.text("txt_con"), concentration);
-        QCOMPARE(caption(p, "Label_cons"), sum);
+        QCOMPARE(WindowProbe::text(p.window(), "Label_cons"), sum);
         return;
     }
     QCOMPARE(p.boxes.count(), 1);
@@ -570,23 +549,23 @@ void TestFrmIleum::newAfterMatchingAssay()
     p.click("Cmd_Cal");
 
     p.click("Cmd_New");
-    QVERIFY(shown(p, "Cmd_MatchAssay"));
-    QVERIFY(shown(p, "Cmd_inject") && enabled(p, "Cmd_inject"));
-    QVERIFY(!shown(p, "Cmd_Calculate"));
+    QVERIFY(WindowProbe::shown(p.window(), "Cmd_MatchAssay"));
+    QVERIFY(WindowProbe::shown(p.window(), "Cmd_inject") && WindowProbe::enabled(p.window(), "Cmd_inject"));
+    QVERIFY(!WindowProbe::shown(p.window(), "Cmd_Calculate"));
     for (const char *panel : {"Frame_stddose", "Frame_Cmd_button", "Frame_Cal"})
-        QVERIFY2(!shown(p, panel), panel);
-    QVERIFY(!enabled(p, "Frame_Cal"));
+        QVERIFY2(!WindowProbe::shown(p.window(), panel), panel);
+    QVERIFY(!WindowProbe::enabled(p.window(), "Frame_Cal"));
     // The calculation panel is ready for its entry again.
     for (const char *entry : {"Cmd_Cal", "Lab_cal", "Txt_cal"})
         QVERIFY2(!p.control<QWidget>(entry)->isHidden(), entry);
     for (const char *result : {"Lab_Con", "Label_cons", "txt_con", "LabMcg"})
         QVERIFY2(p.control<QWidget>(result)->isHidden(), result);
     QCOMPARE(p.text("Txt_stddose"), "0.4");
-    QCOMPARE(caption(p, "Lab_stan"), "0.4 mcg");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stan"), "0.4 mcg");
     QCOMPARE(p.text("Txt_Dose"), "0.1");
-    QCOMPARE(caption(p, "Lab_drug"), "Histamine-Known");
-    QCOMPARE(caption(p, "Lab_dose"), QStringLiteral("Dose   \u00B5g"));
-    QCOMPARE(caption(p, "Lab_stephelp"), "Choose a dose & Inject");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_drug"), "Histamine-Known");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_dose"), QStringLiteral("Dose   \u00B5g"));
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_stephelp"), "Choose a dose & Inject");
     QVERIFY(!p.window()->assay().MatchMode());
     QCOMPARE(p.window()->assay().MatchVolume(), 0.32f);
     // A new strip (the draws go on at 0.4: z = 181, k = 2.6) on a wiped paper.
@@ -619,7 +598,7 @@ void TestFrmIleum::handIn()
     QCOMPARE(ShellFixture::practicals().ileum.Ileum_ActualConc, actual);
     QCOMPARE(p.text("Txt_stddose"), standardAfter);
     for (const char *locked : {"Cmd_MatchAssay", "Cmd_inject", "Cmd_Next", "Frame_Cmd_button", "Frame_stddose"})
-        QVERIFY2(!enabled(p, locked), locked);
+        QVERIFY2(!WindowProbe::enabled(p.window(), locked), locked);
     FormWindow *scoring = WindowRegistry::find(WindowNames::IleumExam);
     QVERIFY(scoring && scoring->isVisible());
     QVERIFY(p.window()->isVisible());
@@ -695,7 +674,7 @@ void TestFrmIleum::paperFull()
     }
     QCOMPARE(p.paperPicture(), pictureOf(blankIleumPaper(497)));
     QVERIFY(!p.window()->assay().MatchMode());
-    QCOMPARE(caption(p, "Lab_drug"), "Histamine-Known");
+    QCOMPARE(WindowProbe::text(p.window(), "Lab_drug"), "Histamine-Known");
 }
 
 QTEST_MAIN(TestFrmIleum)
