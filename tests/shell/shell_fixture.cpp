@@ -1,6 +1,7 @@
 #include "shell/shell_fixture.h"
 
 #include "shell/shell_windows.h"
+#include "widgets/program_end.h"
 #include "widgets/window_registry.h"
 
 void RefusingExperimentWindow::load()
@@ -21,6 +22,9 @@ void setUp()
     TestSeams::useRunFolder();
     practicals() = Practicals();
     ShellWindows::define(practicals());
+    // As in the program: a window unloaded before the next one is shown
+    // leaves none, and that ends the program.
+    WindowRegistry::setLastUnloadHandler([] { ProgramEnd::endProgram(); });
 }
 
 void defineStubs(const QStringList &names)

@@ -34,8 +34,8 @@ public:
 
 namespace ShellFixture {
 
-// Defines the shell's windows on fresh practicals and points file look-ups
-// at the run folder.
+// Defines the shell's windows on fresh practicals, points file look-ups at
+// the run folder, and ends the program when the last window is unloaded.
 void setUp();
 // The practicals the windows work on, owned by the fixture as the program
 // owns them.

@@ -40,6 +40,7 @@ private slots:
     void plainCloseUnloads();
     void setTopMost_data();
     void setTopMost();
+    void windowDiscardsKeys_data();
     void windowDiscardsKeys();
     void numberBoxKeys_data();
     void numberBoxKeys();
@@ -166,16 +167,37 @@ void TestWindowUtils::setTopMost()
     QVERIFY(w->isVisible());
     QCOMPARE(w->pos(), QPoint(40, 30));
     QCOMPARE(w->size(), size);
-    QVERIFY(w->testAttribute(Qt::WA_ShowWithoutActivating));
+}
+
+void TestWindowUtils::windowDiscardsKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("letter") << int(Qt::Key_A);
+    QTest::newRow("return") << int(Qt::Key_Return);
+    QTest::newRow("escape") << int(Qt::Key_Escape);
+    QTest::newRow("delete") << int(Qt::Key_Delete);
 }
 
 void TestWindowUtils::windowDiscardsKeys()
 {
+    // A key the focused control does not take climbs to the window, which
+    // discards it; a box that takes keys still gets its own.
+    QFETCH(int, key);
     FormWindow *w = WindowRegistry::show(QStringLiteral("WinA"));
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    auto *label = new QLabel(QStringLiteral("label"), w);
+    auto *box = new NumberBox(QStringLiteral("Txt_Number"), w);
+    label->setFocusPolicy(Qt::StrongFocus);
+    label->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key(key), Qt::NoModifier);
     press.ignore();
-    QCoreApplication::sendEvent(w, &press);
+    QCoreApplication::sendEvent(label, &press);
     QVERIFY(press.isAccepted());
+    QVERIFY(w->isVisible());
+    QCOMPARE(WindowRegistry::find(QStringLiteral("WinA")), w);
+
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("12"));
+    QCOMPARE(box->text(), QStringLiteral("12"));
 }
 
 void TestWindowUtils::numberBoxKeys_data()

@@ -1,3 +1,4 @@
+#include "heart/model/heart_fixture.h"
 #include "heart/model/heart_result_tables.h"
 #include "heart/model/heart_state.h"
 
@@ -24,7 +25,7 @@ class TestHeartResultTables : public QObject
     Q_OBJECT
 
 private slots:
-    void modelTableIsFixed();
+    void modelTableAgreesWithTheSimulatedHeart();
     void exam1RowsAreTheAnsweredUnknowns_data();
     void exam1RowsAreTheAnsweredUnknowns();
     void exam2HasARowPerInjection();
@@ -33,15 +34,35 @@ private slots:
     void exam3TablesHaveARowPerHeart();
 };
 
-void TestHeartResultTables::modelTableIsFixed()
+void TestHeartResultTables::modelTableAgreesWithTheSimulatedHeart()
 {
+    // The model table is what the student should see in the Tutorial: the
+    // heart at rest, then epinephrine from the shipped drug file.
     const TextTable table = Heart::ResultTables::modelTable();
     QCOMPARE(table.rows, 3);
-    QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 15, 20, 15, 10}));
-    QVERIFY(table.tallHeader);
+    QCOMPARE(table.columns(), 5);
     QCOMPARE(table.cells.at(0), QStringList({" Sr. No.", "     Drug", " Heart Rate(beats/min)", "   Amplitude", "  Tone"}));
-    QCOMPARE(table.cells.at(1), QStringList({"  1   ", "Control", "   67   ", "Normal", "Normal"}));
-    QCOMPARE(table.cells.at(2), QStringList({"  2   ", "Epinephrine", "   85   ", "Increased", "No change"}));
+
+    const QStringList control = table.cells.at(1);
+    QCOMPARE(control.at(1), QStringLiteral("Control"));
+    const int restRate = control.at(2).trimmed().toInt();
+    // Every heart's own rate lies between 60 and 90 beats/min.
+    QVERIFY2(restRate >= 60 && restRate <= 90, qPrintable(control.at(2)));
+    QCOMPARE(control.at(3), QStringLiteral("Normal"));
+    QCOMPARE(control.at(4), QStringLiteral("Normal"));
+
+    const QStringList epinephrine = table.cells.at(2);
+    const HeartDrug epi = HeartFixture::shippedDrugs().at(HeartFixture::Epi);
+    QCOMPARE(epinephrine.at(1), epi.Name);
+    // Epinephrine raises the rate by hr_START to hr_END beats/min.
+    const int rise = epinephrine.at(2).trimmed().toInt() - restRate;
+    QVERIFY2(rise >= epi.hr_START && rise <= epi.hr_END, qPrintable(epinephrine.at(2)));
+    QCOMPARE(epi.hr_indicator, QChar(u'I'));
+    // Its stroke is taller than the heart's at rest; its tone code is "N".
+    QVERIFY(qAbs(epi.L_StART - epi.L_End) > qAbs(Heart::HeartDrugTable::RestBottom - Heart::HeartDrugTable::RestTop));
+    QCOMPARE(epinephrine.at(3), QStringLiteral("Increased"));
+    QCOMPARE(epi.tone, QChar(u'N'));
+    QCOMPARE(epinephrine.at(4), QStringLiteral("No change"));
 }
 
 void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns_data()

@@ -69,17 +69,14 @@ class TestHeartExaminations : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        HeartWindowFixture::setUp();
-        // Every step must open its next window before it closes its own:
-        // a practical left with no window would end the program.
-        WindowRegistry::setLastUnloadHandler([this] { ++m_windowsAllGone; });
-    }
+    void initTestCase() { HeartWindowFixture::setUp(); }
     void init()
     {
         m_boxes.clear();
+        // Every step must open its next window before it closes its own:
+        // a practical left with no window would end the program.
         m_windowsAllGone = 0;
+        WindowRegistry::setLastUnloadHandler([this] { ++m_windowsAllGone; });
     }
     void cleanup()
     {

@@ -78,6 +78,8 @@ class TestFrmIleum : public QObject
 private slots:
     void loadShowsTheDoseResponsePhase_data();
     void loadShowsTheDoseResponsePhase();
+    void controlTexts_data();
+    void controlTexts();
     void controlsOfTheWindow();
     void boxesAndPicturesAreNamed();
     void instructionOpensTheIleumHelp();
@@ -150,74 +152,79 @@ void TestFrmIleum::loadShowsTheDoseResponsePhase()
     QCOMPARE(ShellFixture::practicals().ileum.Ileum_RecorderReady, quint8(1));
 }
 
+void TestFrmIleum::controlTexts_data()
+{
+    // Captions of buttons and labels, frame titles, and tooltips.
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("toolTip");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Cmd_updose caption") << "Cmd_updose" << false << QString("+");
+    QTest::newRow("Cmd_downdose caption") << "Cmd_downdose" << false << QString("-");
+    QTest::newRow("Cmd_inject caption") << "Cmd_inject" << false << QString("&Inject");
+    QTest::newRow("Cmd_MatchAssay caption") << "Cmd_MatchAssay" << false << QString("  &Matching         Assay");
+    QTest::newRow("Cmd_Calculate caption") << "Cmd_Calculate" << false << QString("&Calculate");
+    QTest::newRow("Cmd_Print caption") << "Cmd_Print" << false << QString("&Print");
+    QTest::newRow("Cmd_stddose caption") << "Cmd_stddose" << false << QString("&OK");
+    QTest::newRow("Label2 caption") << "Label2" << false << QString("Dose :");
+    QTest::newRow("Cmd_Std caption") << "Cmd_Std" << false << QString("&Standard");
+    QTest::newRow("Cmd_HalfStd caption") << "Cmd_HalfStd" << false << QString("    &Half  Standard");
+    QTest::newRow("Cmd_DoubleStd caption") << "Cmd_DoubleStd" << false << QString(" &Double Standard");
+    QTest::newRow("Cmd_unknown caption") << "Cmd_unknown" << false << QString("&Unknown");
+    QTest::newRow("Lab_stan caption") << "Lab_stan" << false << QString("mcg");
+    QTest::newRow("Lab_half caption") << "Lab_half" << false << QString("mcg");
+    QTest::newRow("Lab_doub caption") << "Lab_doub" << false << QString("mcg");
+    QTest::newRow("lab_unk caption") << "lab_unk" << false << QString("ml");
+    QTest::newRow("Lab_cal caption") << "Lab_cal" << false << QString("Enter the quantity of unknown used     to match the standard dose curve   : ");
+    QTest::newRow("Cmd_Cal caption") << "Cmd_Cal" << false << QString("&Compute");
+    QTest::newRow("Lab_Con caption") << "Lab_Con" << false << QString("Concentration of histamine in the unknown solution is : ");
+    QTest::newRow("LabMcg caption") << "LabMcg" << false << QString("mcg/ml");
+    QTest::newRow("Cmd_Next caption") << "Cmd_Next" << false << QString("Ne&Xt");
+    QTest::newRow("Cmd_New caption") << "Cmd_New" << false << QString("&New");
+    QTest::newRow("Cmd_return caption") << "Cmd_return" << false << QString("&Return");
+    QTest::newRow("Cmd_Instruct caption") << "Cmd_Instruct" << false << QString("&Instruction");
+    QTest::newRow("LabTitle caption") << "LabTitle" << false << QString("You are given a histamine solution of unknown concentration. Find out the concentration of "
+            "histamine using a guinea-pig ileum prepara- tion. Obtain a Dose-Response curve and carry out "
+            "matching assay.");
+    QTest::newRow("FraTitle frame") << "FraTitle" << false << QString("Direction");
+    QTest::newRow("Fra_Dose frame") << "Fra_Dose" << false << QString("Dose selection");
+    QTest::newRow("Frame_stddose frame") << "Frame_stddose" << false << QString("Enter the dose of the standard curve");
+    QTest::newRow("Frame_Cmd_button frame") << "Frame_Cmd_button" << false << QString("Inject");
+    QTest::newRow("Frame_Cal frame") << "Frame_Cal" << false << QString("Calculation");
+    QTest::newRow("Fra_CmdBar frame") << "Fra_CmdBar" << false << QString("Exit");
+    QTest::newRow("Frame1 frame") << "Frame1" << false << QString("Help");
+    QTest::newRow("FraPicture frame") << "FraPicture" << false << QString("Recorder");
+    QTest::newRow("Fra_Setup frame") << "Fra_Setup" << false << QString("Set up");
+    QTest::newRow("Cmd_updose tooltip") << "Cmd_updose" << true << QString("Click to double the dose");
+    QTest::newRow("Cmd_downdose tooltip") << "Cmd_downdose" << true << QString("Click to halve the dose ");
+    QTest::newRow("Cmd_MatchAssay tooltip") << "Cmd_MatchAssay" << true << QString("Start a matching assay");
+    QTest::newRow("Cmd_Calculate tooltip") << "Cmd_Calculate" << true << QString("Calculate the unknown histamine concentration");
+    QTest::newRow("Cmd_Print tooltip") << "Cmd_Print" << true << QString("Print the recording ");
+    QTest::newRow("Cmd_Std tooltip") << "Cmd_Std" << true << QString("Inject the Std dose");
+    QTest::newRow("Cmd_HalfStd tooltip") << "Cmd_HalfStd" << true << QString("Inject half the Std dose");
+    QTest::newRow("Cmd_DoubleStd tooltip") << "Cmd_DoubleStd" << true << QString("Inject double the Std dose");
+    QTest::newRow("Cmd_unknown tooltip") << "Cmd_unknown" << true << QString("Inject unknown (select the dose in ml first)");
+    QTest::newRow("Cmd_Next tooltip") << "Cmd_Next" << true << QString("Exit & Do next step");
+    QTest::newRow("Cmd_New tooltip") << "Cmd_New" << true << QString("Start new experiment");
+    QTest::newRow("Cmd_return tooltip") << "Cmd_return" << true << QString("Return to main menu");
+    QTest::newRow("Cmd_Instruct tooltip") << "Cmd_Instruct" << true << QString("Display help  ");
+    QTest::newRow("Picture1 tooltip") << "Picture1" << true << QString("Drag to measure. 1 division = 0.25cm.");
+}
+
+void TestFrmIleum::controlTexts()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, toolTip);
+    QFETCH(QString, text);
+    IleumPractical p;
+    if (toolTip)
+        QCOMPARE(p.control<QWidget>(control)->toolTip(), text);
+    else
+        QCOMPARE(WindowProbe::text(p.window(), control), text);
+}
+
 void TestFrmIleum::controlsOfTheWindow()
 {
     IleumPractical p;
-    const QList<QPair<QString, QString>> captions = {
-        {"Cmd_updose", "+"},
-        {"Cmd_downdose", "-"},
-        {"Cmd_inject", "&Inject"},
-        {"Cmd_MatchAssay", "  &Matching         Assay"},
-        {"Cmd_Calculate", "&Calculate"},
-        {"Cmd_Print", "&Print"},
-        {"Cmd_stddose", "&OK"},
-        {"Label2", "Dose :"},
-        {"Cmd_Std", "&Standard"},
-        {"Cmd_HalfStd", "    &Half  Standard"},
-        {"Cmd_DoubleStd", " &Double Standard"},
-        {"Cmd_unknown", "&Unknown"},
-        {"Lab_stan", "mcg"},
-        {"Lab_half", "mcg"},
-        {"Lab_doub", "mcg"},
-        {"lab_unk", "ml"},
-        {"Lab_cal", "Enter the quantity of unknown used     to match the standard dose curve   : "},
-        {"Cmd_Cal", "&Compute"},
-        {"Lab_Con", "Concentration of histamine in the unknown solution is : "},
-        {"LabMcg", "mcg/ml"},
-        {"Cmd_Next", "Ne&Xt"},
-        {"Cmd_New", "&New"},
-        {"Cmd_return", "&Return"},
-        {"Cmd_Instruct", "&Instruction"},
-        {"LabTitle", "You are given a histamine solution of unknown concentration. Find out the concentration of "
-                     "histamine using a guinea-pig ileum prepara- tion. Obtain a Dose-Response curve and carry out "
-                     "matching assay."},
-    };
-    for (const auto &[name, text] : captions)
-        QCOMPARE(WindowProbe::text(p.window(), name), text);
-
-    const QList<QPair<QString, QString>> toolTips = {
-        {"Cmd_updose", "Click to double the dose"},
-        {"Cmd_downdose", "Click to halve the dose "},
-        {"Cmd_MatchAssay", "Start a matching assay"},
-        {"Cmd_Calculate", "Calculate the unknown histamine concentration"},
-        {"Cmd_Print", "Print the recording "},
-        {"Cmd_Std", "Inject the Std dose"},
-        {"Cmd_HalfStd", "Inject half the Std dose"},
-        {"Cmd_DoubleStd", "Inject double the Std dose"},
-        {"Cmd_unknown", "Inject unknown (select the dose in ml first)"},
-        {"Cmd_Next", "Exit & Do next step"},
-        {"Cmd_New", "Start new experiment"},
-        {"Cmd_return", "Return to main menu"},
-        {"Cmd_Instruct", "Display help  "},
-        {"Picture1", "Drag to measure. 1 division = 0.25cm."},
-    };
-    for (const auto &[name, tip] : toolTips)
-        QCOMPARE(p.control<QWidget>(name)->toolTip(), tip);
-
-    const QList<QPair<QString, QString>> frames = {
-        {"FraTitle", "Direction"},
-        {"Fra_Dose", "Dose selection"},
-        {"Frame_stddose", "Enter the dose of the standard curve"},
-        {"Frame_Cmd_button", "Inject"},
-        {"Frame_Cal", "Calculation"},
-        {"Fra_CmdBar", "Exit"},
-        {"Frame1", "Help"},
-        {"FraPicture", "Recorder"},
-        {"Fra_Setup", "Set up"},
-    };
-    for (const auto &[name, title] : frames)
-        QCOMPARE(p.control<QGroupBox>(name)->title(), title);
-
     QCOMPARE(p.text("Txt_stddose"), QString());
     QCOMPARE(p.text("Txt_cal"), " ");
     QVERIFY(p.control<QLineEdit>("txt_con")->isReadOnly());

@@ -7,7 +7,6 @@
 #include "support/windows/message_box_script.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -144,14 +143,6 @@ void TestRecorderPrint::pageLayout()
 
 void TestRecorderPrint::stripsLandWhereTheLayoutSays()
 {
-    QWidget window;
-    ChartRecorder recorder(RecorderConfig::heart(), &window);
-    recorder.RecorderSetUp();
-    while (recorder.bookkeeping().paperWidth() < 1500)
-        recorder.AdvancePaper(40);
-    auto *ruler = new QLabel(recorder.paper());
-    ruler->setStyleSheet(QStringLiteral("background: red;"));
-    ruler->setGeometry(300, 0, 19, 160);
     const QColor ink = Qt::green, dark = Qt::black, blank = Qt::white;
     PaperImage paper(1500, 169, dark, ink);
     inkColumns(paper, 232, 1);   // inside the 3500 twips never printed
@@ -178,10 +169,6 @@ void TestRecorderPrint::stripsLandWhereTheLayoutSays()
     QCOMPARE(page.pixelColor(54, upperTop + 10), dark);
     QCOMPARE(page.pixelColor(985, upperTop + 10), dark);
     QCOMPARE(page.pixelColor(988, upperTop + 10), blank);
-
-    // The ruler lying on the recorder's paper is not part of what prints.
-    const QImage recorderPage = renderedPage(recorder.paper()->image(), PrintLayout::pages(1500).first());
-    QVERIFY(!hasColour(recorderPage, recorderPage.rect(), Qt::red));
 }
 
 void TestRecorderPrint::warningNoPrintsNothing()
