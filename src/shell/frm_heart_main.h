@@ -15,7 +15,6 @@ protected:
     void resetPractical() override;
     quint8 &mode() override;
     void storePassword(const QString &normalised) override;
-    QString storedPassword() const override;
     void openGateway() override;
     void passwordRefused() override;
     void gatewayCancelled() override;

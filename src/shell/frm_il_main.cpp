@@ -52,8 +52,3 @@ void Frm_il_main::storePassword(const QString &normalised)
 {
     ileum::Ileum_Password = normalised;
 }
-
-QString Frm_il_main::storedPassword() const
-{
-    return ileum::Ileum_Password;
-}

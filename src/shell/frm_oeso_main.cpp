@@ -52,8 +52,3 @@ void Frm_Oeso_main::storePassword(const QString &normalised)
 {
     Mod_Oeso::Oeso_Password = normalised;
 }
-
-QString Frm_Oeso_main::storedPassword() const
-{
-    return Mod_Oeso::Oeso_Password;
-}

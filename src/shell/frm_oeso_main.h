@@ -14,5 +14,4 @@ protected:
     void resetPractical() override;
     quint8 &mode() override;
     void storePassword(const QString &normalised) override;
-    QString storedPassword() const override;
 };

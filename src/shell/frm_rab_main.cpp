@@ -51,8 +51,3 @@ void Frm_Rab_main::storePassword(const QString &normalised)
 {
     Rab_eye::Rab_Password = Passwords::fixedField(normalised);
 }
-
-QString Frm_Rab_main::storedPassword() const
-{
-    return Rab_eye::Rab_Password;
-}
