@@ -1,7 +1,6 @@
 #include "shell/frm_heart_main.h"
 
 #include "heart/model/heart_state.h"
-#include "widgets/input_boxes.h"
 #include "core/passwords.h"
 #include "widgets/window_names.h"
 
@@ -30,6 +29,7 @@ FrontPageSetup heartSetup()
     s.cancelButton = QStringLiteral("Cmd_Cancel_Password");
     s.passwordFrameCaption = QStringLiteral("GateWay For Examination Mode");
     s.mask = QLatin1Char('x');
+    s.clearEntryOnExamination = false;
     s.shortPasswordMessage = QStringLiteral("Invalid Password.  Password should be atleat 4 character ");
     s.helpFile = QStringLiteral("heart.hlp");
     s.helpDialogName = QStringLiteral("instructcdl");
@@ -62,16 +62,11 @@ void Frm_Heart_Main::storePassword(const QString &normalised)
     m_practical.Heart_Password = Passwords::fixedField(normalised);
 }
 
-QString Frm_Heart_Main::storedPassword() const
-{
-    return m_practical.Heart_Password;
-}
-
 void Frm_Heart_Main::openGateway()
 {
     // The entry keeps what was typed before; the mode is Examination from here.
     setMode(ModeChoice::Examination);
-    showGatewayFrames();
+    FrontPage::openGateway();
 }
 
 void Frm_Heart_Main::passwordRefused()

@@ -16,7 +16,6 @@ protected:
     void resetPractical() override;
     void setMode(ModeChoice choice) override;
     void storePassword(const QString &normalised) override;
-    QString storedPassword() const override;
     void openGateway() override;
     void passwordRefused() override;
     void gatewayCancelled() override;

@@ -53,8 +53,3 @@ void Frm_il_main::storePassword(const QString &normalised)
 {
     m_practical.Ileum_Password = normalised;
 }
-
-QString Frm_il_main::storedPassword() const
-{
-    return m_practical.Ileum_Password;
-}

@@ -15,7 +15,6 @@ protected:
     void resetPractical() override;
     void setMode(ModeChoice choice) override;
     void storePassword(const QString &normalised) override;
-    QString storedPassword() const override;
 
 private:
     ileum::IleumPractical &m_practical;

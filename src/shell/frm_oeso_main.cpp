@@ -53,8 +53,3 @@ void Frm_Oeso_main::storePassword(const QString &normalised)
 {
     m_practical.Oeso_Password = normalised;
 }
-
-QString Frm_Oeso_main::storedPassword() const
-{
-    return m_practical.Oeso_Password;
-}

@@ -52,8 +52,3 @@ void Frm_Rab_main::storePassword(const QString &normalised)
 {
     m_practical.Rab_Password = Passwords::fixedField(normalised);
 }
-
-QString Frm_Rab_main::storedPassword() const
-{
-    return m_practical.Rab_Password;
-}

@@ -4,10 +4,9 @@
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/image_control.h"
-#include "widgets/input_boxes.h"
 #include "shell/logo_panel.h"
 #include "widgets/message_boxes.h"
-#include "core/passwords.h"
+#include "widgets/password_gateway.h"
 #include "widgets/screen_check.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -141,20 +140,34 @@ void FrontPage::buildChoices()
 
 void FrontPage::buildGateway()
 {
-    m_passwordFrame = Controls::frame(this, m_setup.passwordFrame, m_setup.passwordFrameCaption, QRect(400, 170, 340, 200));
-    Controls::setFont(m_passwordFrame, 11, true);
-    auto *label = Controls::label(m_passwordFrame, QStringLiteral("lbl_password"), QStringLiteral("Password  :"), QRect(24, 56, 110, 28));
-    m_entry = new EntryBox(m_setup.passwordEntry, Passwords::MaxLength, m_passwordFrame);
-    m_entry->setGeometry(134, 54, 180, 30);
-    m_entry->setMaskCharacter(m_setup.mask);
-    nameByLabel(m_entry, label);
-    auto *ok = Controls::button(m_passwordFrame, m_setup.okButton, QStringLiteral("&Ok"), QRect(50, 124, 104, 40));
-    auto *cancel = Controls::button(m_passwordFrame, m_setup.cancelButton, QStringLiteral("&Cancel"), QRect(186, 124, 104, 40));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FrontPage::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &FrontPage::cancelClicked);
-    connect(m_entry, &QLineEdit::returnPressed, this, &FrontPage::okClicked);
-    m_passwordFrame->hide();
+    PasswordGatewaySetup g;
+    g.frameName = m_setup.passwordFrame;
+    g.frameCaption = m_setup.passwordFrameCaption;
+    g.frameGeometry = QRect(400, 170, 340, 200);
+    g.frameFont = {11, true};
+    g.labelName = QStringLiteral("lbl_password");
+    g.labelText = QStringLiteral("Password  :");
+    g.labelGeometry = QRect(24, 56, 110, 28);
+    g.entryName = m_setup.passwordEntry;
+    g.mask = m_setup.mask;
+    g.entryGeometry = QRect(134, 54, 180, 30);
+    g.okName = m_setup.okButton;
+    g.okCaption = QStringLiteral("&Ok");
+    g.okGeometry = QRect(50, 124, 104, 40);
+    g.okIsDefault = true;
+    g.cancelName = m_setup.cancelButton;
+    g.cancelCaption = QStringLiteral("&Cancel");
+    g.cancelGeometry = QRect(186, 124, 104, 40);
+    // The supervisor sets the password; a short one is emptied from the box.
+    g.rule = PasswordGatewaySetup::Rule::NewPassword;
+    g.refusalText = m_setup.shortPasswordMessage;
+    g.clearOnOpen = m_setup.clearEntryOnExamination;
+    m_gateway = new PasswordGateway(g, this);
+    // The entry is stored as the password before it is checked.
+    connect(m_gateway, &PasswordGateway::submitted, this, &FrontPage::storePassword);
+    connect(m_gateway, &PasswordGateway::accepted, this, &FrontPage::passwordAccepted);
+    connect(m_gateway, &PasswordGateway::refused, this, &FrontPage::passwordRefused);
+    connect(m_gateway, &PasswordGateway::cancelled, this, &FrontPage::gatewayCancelled);
 }
 
 void FrontPage::load()
@@ -215,28 +228,14 @@ void FrontPage::examinationClicked()
     openGateway();
 }
 
-void FrontPage::showGatewayFrames()
-{
-    m_modeFrame->hide();
-    m_passwordFrame->show();
-    m_entry->setFocus();
-}
-
 void FrontPage::openGateway()
 {
-    m_entry->clear();
-    showGatewayFrames();
+    m_modeFrame->hide();
+    m_gateway->open();
 }
 
-void FrontPage::okClicked()
+void FrontPage::passwordAccepted()
 {
-    storePassword(Passwords::normalised(m_entry->text()));
-    if (!Passwords::longEnough(storedPassword())) {
-        MessageBoxes::inform(this, m_setup.shortPasswordMessage, QStringLiteral(" Password Error "));
-        m_entry->clear();
-        passwordRefused();
-        return;
-    }
     if (!experimentAvailable()) {
         setMode(ModeChoice::None);
         gatewayCancelled();
@@ -246,19 +245,9 @@ void FrontPage::okClicked()
     enterExperiment();
 }
 
-void FrontPage::passwordRefused()
-{
-    m_entry->setFocus();
-}
-
-void FrontPage::cancelClicked()
-{
-    gatewayCancelled();
-}
-
 void FrontPage::gatewayCancelled()
 {
-    m_passwordFrame->hide();
+    m_gateway->hide();
     m_modeFrame->show();
 }
 

@@ -5,14 +5,14 @@
 #include <QList>
 #include <QStringList>
 
-class EntryBox;
 class HelpDialog;
 class ImageControl;
+class LogoPanel;
+class PasswordGateway;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-class LogoPanel;
 
 // What tells one experiment's front page from another's.
 struct FrontPageSetup
@@ -33,6 +33,8 @@ struct FrontPageSetup
     QString passwordFrame, passwordEntry, okButton, cancelButton;
     QString passwordFrameCaption;
     QChar mask;
+    // Examination empties what was typed before (all but the heart page).
+    bool clearEntryOnExamination = true;
     QString shortPasswordMessage;
     QString helpFile;
     QString helpDialogName;
@@ -82,17 +84,15 @@ protected:
         return Mode::None;
     }
     virtual void storePassword(const QString &normalised) = 0;
-    virtual QString storedPassword() const = 0;
 
     // The gateway's steps; the heart page words some of them its own way.
+    // Opening hides the mode frame; a refused password leaves the gateway
+    // open with the focus in its entry; Cancel shows the mode frame again.
     virtual void openGateway();
-    virtual void passwordRefused();
+    virtual void passwordRefused() {}
     virtual void gatewayCancelled();
     // Called as Tutorial or Examination is chosen.
     virtual void modeChosen() {}
-
-    void showGatewayFrames();
-    EntryBox *passwordEntry() const { return m_entry; }
 
 private:
     void buildLogoPanel();
@@ -101,8 +101,7 @@ private:
     void hideLogoPanel();
     void tutorialClicked();
     void examinationClicked();
-    void okClicked();
-    void cancelClicked();
+    void passwordAccepted();
     void instructionClicked();
     void exitClicked();
     // False, with a word to the student, while the experiment is not part of
@@ -113,8 +112,7 @@ private:
     FrontPageSetup m_setup;
     LogoPanel *m_logoPanel = nullptr;
     QGroupBox *m_modeFrame = nullptr;
-    QGroupBox *m_passwordFrame = nullptr;
-    EntryBox *m_entry = nullptr;
+    PasswordGateway *m_gateway = nullptr;
     HelpDialog *m_help = nullptr;
     QTimer *Timer1 = nullptr;
 };

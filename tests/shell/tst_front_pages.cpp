@@ -123,6 +123,8 @@ private slots:
     void tutorialEntersTheExperiment();
     void passwordRules_data();
     void passwordRules();
+    void enterInTheEntryActsAsOk_data() { addPageRows(); }
+    void enterInTheEntryActsAsOk();
     void heartModeThroughTheGateway();
     void otherPagesKeepModeZeroOnRefusal_data() { addPageRows(false); }
     void otherPagesKeepModeZeroOnRefusal();
@@ -279,6 +281,26 @@ void TestFrontPages::passwordRules()
         QVERIFY(gateway->isVisible());
         QCOMPARE(WindowRegistry::find(page.experiment), nullptr);
     }
+}
+
+void TestFrontPages::enterInTheEntryActsAsOk()
+{
+    QFETCH(Page, page);
+    FrontPage *window = openPage(page);
+    click(window, page.exam);
+    auto *box = window->findChild<EntryBox *>(page.entry);
+    QTest::keyClicks(box, QStringLiteral("ab"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(m_boxes->count(), 1);
+    QCOMPARE(m_boxes->last().text, page.shortPasswordMessage);
+    QCOMPARE(box->text(), QString());
+    QTest::keyClicks(box, QStringLiteral("abcd"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(m_boxes->count(), 1);
+    QCOMPARE(page.password().trimmed(), QStringLiteral("ABCD"));
+    QCOMPARE(page.mode(), 2);
+    QVERIFY(WindowRegistry::find(page.experiment));
+    QCOMPARE(WindowRegistry::find(page.window), nullptr);
 }
 
 void TestFrontPages::heartModeThroughTheGateway()

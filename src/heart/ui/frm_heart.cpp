@@ -16,7 +16,7 @@
 #include "heart/ui/indicator_box.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
-#include "core/passwords.h"
+#include "widgets/password_gateway.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 #include "widgets/window_utils.h"
@@ -36,7 +36,6 @@ constexpr int ClientWidth = 796;
 constexpr int ClientHeight = 564;
 constexpr int SyringePauseMs = 1000;
 
-const QString PasswordErrorTitle = QStringLiteral(" Password Error ");
 const QString PleaseNote = QStringLiteral(" Please Note ");
 
 QTimer *windowTimer(QObject *owner, const QString &name, int intervalMs)
@@ -363,28 +362,7 @@ void Frm_Heart::Cmd_return_Click()
         return;
     }
     Fra_CmdBar->hide();
-    frm_retpass->show();
-    Txt_pwret->setFocus();
-}
-
-void Frm_Heart::cmd_pwretok_Click()
-{
-    const QString entry = Txt_pwret->text();
-    const bool empty = entry.trimmed().isEmpty();
-    if (empty || !Passwords::matches(m_practical.Heart_Password, entry)) {
-        MessageBoxes::inform(this, QStringLiteral("Invalid Password "), PasswordErrorTitle);
-        if (!empty)
-            Txt_pwret->clear();
-        Txt_pwret->setFocus();
-        return;
-    }
-    leaveForFrontPage();
-}
-
-void Frm_Heart::cmd_pwretcan_Click()
-{
-    frm_retpass->hide();
-    Fra_CmdBar->show();
+    frm_retpass->open();
 }
 
 void Frm_Heart::leaveForFrontPage()

@@ -7,9 +7,9 @@ class ApparatusPicture;
 class ChartRecorder;
 class DatabaseError;
 class DisplayBox;
-class EntryBox;
 class HelpDialog;
 class IndicatorBox;
+class PasswordGateway;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -58,8 +58,6 @@ public slots:
     void Cmd_Next_Click();
     void CmdTable_Click();
     void Cmd_return_Click();
-    void cmd_pwretok_Click();
-    void cmd_pwretcan_Click();
     void cmd_help_Click();
 
 protected:
@@ -134,6 +132,6 @@ private:
     QGroupBox *Help_frame = nullptr;
     QLabel *lbl_warning = nullptr;
     QGroupBox *Fra_CmdBar = nullptr;
-    QGroupBox *frm_retpass = nullptr;
-    EntryBox *Txt_pwret = nullptr;
+    // Return's password frame in the examinations.
+    PasswordGateway *frm_retpass = nullptr;
 };

@@ -11,7 +11,7 @@
 #include "widgets/image_control.h"
 #include "heart/ui/indicator_box.h"
 #include "widgets/input_boxes.h"
-#include "core/passwords.h"
+#include "widgets/password_gateway.h"
 #include "widgets/window_utils.h"
 
 #include <QComboBox>
@@ -207,21 +207,29 @@ void Frm_Heart::buildCommandBar()
 
 void Frm_Heart::buildReturnPassword()
 {
-    frm_retpass = Controls::frame(this, QStringLiteral("frm_retpass"), QStringLiteral("Enter Password to Return"),
-                                  QRect(320, CommandBarTop, 340, 76));
-    QLabel *label = Controls::label(frm_retpass, QStringLiteral("Label_pwret"), QStringLiteral("Password:"),
-                                    QRect(12, 34, 66, 20));
-    Txt_pwret = new EntryBox(QStringLiteral("Txt_pwret"), Passwords::MaxLength, frm_retpass);
-    Txt_pwret->setGeometry(80, 30, 112, 28);
-    Txt_pwret->setMaskCharacter(QLatin1Char('x'));
-    nameByLabel(Txt_pwret, label);
-    QPushButton *ok = Controls::button(frm_retpass, QStringLiteral("cmd_pwretok"), QStringLiteral("&OK"), QRect(200, 28, 62, 32));
-    QPushButton *cancel = Controls::button(frm_retpass, QStringLiteral("cmd_pwretcan"), QStringLiteral("&Cancel"),
-                                           QRect(268, 28, 64, 32));
-    connect(ok, &QPushButton::clicked, this, &Frm_Heart::cmd_pwretok_Click);
-    connect(cancel, &QPushButton::clicked, this, &Frm_Heart::cmd_pwretcan_Click);
-    connect(Txt_pwret, &QLineEdit::returnPressed, this, &Frm_Heart::cmd_pwretok_Click);
-    frm_retpass->hide();
+    PasswordGatewaySetup g;
+    g.frameName = QStringLiteral("frm_retpass");
+    g.frameCaption = QStringLiteral("Enter Password to Return");
+    g.frameGeometry = QRect(320, CommandBarTop, 340, 76);
+    g.labelName = QStringLiteral("Label_pwret");
+    g.labelText = QStringLiteral("Password:");
+    g.labelGeometry = QRect(12, 34, 66, 20);
+    g.entryName = QStringLiteral("Txt_pwret");
+    g.mask = QLatin1Char('x');
+    g.entryGeometry = QRect(80, 30, 112, 28);
+    g.okName = QStringLiteral("cmd_pwretok");
+    g.okCaption = QStringLiteral("&OK");
+    g.okGeometry = QRect(200, 28, 62, 32);
+    g.cancelName = QStringLiteral("cmd_pwretcan");
+    g.cancelCaption = QStringLiteral("&Cancel");
+    g.cancelGeometry = QRect(268, 28, 64, 32);
+    // The examination's own password; a blank entry is refused as it is.
+    g.storedPassword = [this] { return m_practical.Heart_Password; };
+    g.blankRefusedAndKept = true;
+    g.refusalText = QStringLiteral("Invalid Password ");
+    frm_retpass = new PasswordGateway(g, this);
+    connect(frm_retpass, &PasswordGateway::accepted, this, &Frm_Heart::leaveForFrontPage);
+    connect(frm_retpass, &PasswordGateway::cancelled, Fra_CmdBar, &QWidget::show);
 }
 
 void Frm_Heart::layOutForMode()

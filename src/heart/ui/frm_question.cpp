@@ -7,8 +7,7 @@
 #include "heart/model/heart_state.h"
 #include "heart/ui/heart_table_grid.h"
 #include "widgets/input_boxes.h"
-#include "widgets/message_boxes.h"
-#include "core/passwords.h"
+#include "widgets/password_gateway.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -128,21 +127,28 @@ void Frm_Question::buildComparison()
 
 void Frm_Question::buildSupervisorGateway()
 {
-    Frame_Password = Controls::frame(this, QStringLiteral("Frame_Password"), QStringLiteral(" GateWay to Supervisor Mode"),
-                                     QRect(130, 120, 340, 180));
-    Controls::setFont(Frame_Password, 10, true);
-    QLabel *label = Controls::label(Frame_Password, QStringLiteral("Label_Password"), QStringLiteral("Password  :"),
-                                    QRect(24, 56, 100, 26));
-    Txt_PassWord = new EntryBox(QStringLiteral("Txt_PassWord"), Passwords::MaxLength, Frame_Password);
-    Txt_PassWord->setGeometry(126, 54, 180, 30);
-    Txt_PassWord->setMaskCharacter(QLatin1Char('x'));
-    nameByLabel(Txt_PassWord, label);
-    QPushButton *ok = okButton(Frame_Password, QStringLiteral("Cmd_Ok_Password"), QStringLiteral("&Ok"),
-                               QRect(110, 116, 120, 40));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &Frm_Question::Cmd_Ok_Password_Click);
-    connect(Txt_PassWord, &QLineEdit::returnPressed, this, &Frm_Question::Cmd_Ok_Password_Click);
-    Frame_Password->hide();
+    PasswordGatewaySetup g;
+    g.frameName = QStringLiteral("Frame_Password");
+    g.frameCaption = QStringLiteral(" GateWay to Supervisor Mode");
+    g.frameGeometry = QRect(130, 120, 340, 180);
+    g.frameFont = {10, true};
+    g.labelName = QStringLiteral("Label_Password");
+    g.labelText = QStringLiteral("Password  :");
+    g.labelGeometry = QRect(24, 56, 100, 26);
+    g.entryName = QStringLiteral("Txt_PassWord");
+    g.mask = QLatin1Char('x');
+    g.entryGeometry = QRect(126, 54, 180, 30);
+    g.okName = QStringLiteral("Cmd_Ok_Password");
+    g.okCaption = QStringLiteral("&Ok");
+    g.okGeometry = QRect(110, 116, 120, 40);
+    g.okIsDefault = true;
+    g.buttonFont = {10, true};
+    // The examination's own password; a blank entry is refused as it is.
+    g.storedPassword = [this] { return m_practical.Heart_Password; };
+    g.blankRefusedAndKept = true;
+    g.refusalText = QStringLiteral("Invalid Passord ");
+    Frame_Password = new PasswordGateway(g, this);
+    connect(Frame_Password, &PasswordGateway::accepted, this, &Frm_Question::supervisorAccepted);
 }
 
 void Frm_Question::load()
@@ -212,21 +218,11 @@ void Frm_Question::Cmd_exam4_Click()
         choice = Exam3Choice::Acetylcholine;
     Heart::Stages::answerExam3(m_practical, choice);
     Frame_exam4->hide();
-    Frame_Password->show();
-    Txt_PassWord->setFocus();
+    Frame_Password->open();
 }
 
-void Frm_Question::Cmd_Ok_Password_Click()
+void Frm_Question::supervisorAccepted()
 {
-    const QString entry = Txt_PassWord->text();
-    const bool empty = entry.trimmed().isEmpty();
-    if (empty || !Passwords::matches(m_practical.Heart_Password, entry)) {
-        MessageBoxes::inform(this, QStringLiteral("Invalid Passord "), QStringLiteral(" Password Error "));
-        if (!empty)
-            Txt_PassWord->clear();
-        Txt_PassWord->setFocus();
-        return;
-    }
     WindowRegistry::show(WindowNames::HeartTable);
     WindowRegistry::unload(objectName());
 }

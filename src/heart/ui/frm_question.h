@@ -3,7 +3,7 @@
 #include "heart/model/heart_state.h"
 #include "widgets/form_window.h"
 
-class EntryBox;
+class PasswordGateway;
 class QGroupBox;
 class QListWidget;
 class QRadioButton;
@@ -32,7 +32,6 @@ public slots:
     void Cmd_Done1_Click();
     void Cmd_done_Click();
     void Cmd_exam4_Click();
-    void Cmd_Ok_Password_Click();
 
 private:
     Heart::HeartPractical &m_practical;
@@ -41,6 +40,8 @@ private:
     void buildComparison();
     void buildSupervisorGateway();
     QString selectedDrug() const;
+    // The supervisor's password was right: the results tables.
+    void supervisorAccepted();
 
     QGroupBox *Frame_TutQuestions = nullptr;
     QGroupBox *Frame_ExamQuestions = nullptr;
@@ -49,6 +50,5 @@ private:
     TextGrid *MsGrid_Table1 = nullptr;
     QRadioButton *Opt_dr_0 = nullptr;
     QRadioButton *Opt_dr_1 = nullptr;
-    QGroupBox *Frame_Password = nullptr;
-    EntryBox *Txt_PassWord = nullptr;
+    PasswordGateway *Frame_Password = nullptr;
 };

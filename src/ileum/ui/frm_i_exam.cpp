@@ -4,8 +4,7 @@
 #include "ileum/model/exam_scoring.h"
 #include "ileum/model/ileum_state.h"
 #include "widgets/input_boxes.h"
-#include "widgets/message_boxes.h"
-#include "core/passwords.h"
+#include "widgets/password_gateway.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 #include "widgets/window_utils.h"
@@ -92,16 +91,30 @@ void Frm_I_Exam::buildStudentPanel()
 
 void Frm_I_Exam::buildPasswordPanel()
 {
-    Frame_Password = panel(this, QStringLiteral("Frame_Password"), QStringLiteral(" GateWay For   Supervisor  Mode"));
-    QLabel *label = plainLabel(Frame_Password, QStringLiteral("Lab_Password"), QStringLiteral("Password  :"),
-                               QRect(60, 112, 100, 28));
-    Txt_Pass = new EntryBox(QStringLiteral("Txt_Pass"), Passwords::MaxLength, Frame_Password);
-    Txt_Pass->setGeometry(160, 110, 200, 30);
-    Txt_Pass->setMaskCharacter(QLatin1Char(' '));
-    Controls::setFont(Txt_Pass, 10);
-    nameByLabel(Txt_Pass, label);
-    connect(okButton(Frame_Password, QStringLiteral("Cmd_pass"), QStringLiteral("&OK"), 190), &QPushButton::clicked,
-            this, &Frm_I_Exam::Cmd_pass_Click);
+    PasswordGatewaySetup g;
+    g.frameName = QStringLiteral("Frame_Password");
+    g.frameCaption = QStringLiteral(" GateWay For   Supervisor  Mode");
+    g.frameGeometry = PanelPlace;
+    g.frameFont = {10, true};
+    g.labelName = QStringLiteral("Lab_Password");
+    g.labelText = QStringLiteral("Password  :");
+    g.labelGeometry = QRect(60, 112, 100, 28);
+    g.labelFont = {10, false};
+    g.entryName = QStringLiteral("Txt_Pass");
+    g.mask = QLatin1Char(' ');
+    g.entryGeometry = QRect(160, 110, 200, 30);
+    g.entryFont = {10, false};
+    g.okName = QStringLiteral("Cmd_pass");
+    g.okCaption = QStringLiteral("&OK");
+    g.okGeometry = QRect(175, 190, 100, 34);
+    g.buttonFont = {10, true};
+    // Only the OK button checks; the panel comes without moving the focus.
+    g.enterSubmits = false;
+    g.focusOnOpen = false;
+    g.storedPassword = [this] { return m_practical.Ileum_Password; };
+    g.refusalText = QStringLiteral("Invalid Passord ");
+    Frame_Password = new PasswordGateway(g, this);
+    connect(Frame_Password, &PasswordGateway::accepted, this, &Frm_I_Exam::showScores);
 }
 
 void Frm_I_Exam::buildSupervisorPanel()
@@ -149,7 +162,7 @@ void Frm_I_Exam::com_student_Click()
 {
     ileum::recordStudentConcentration(m_practical, Txt_Cal_Con->text());
     Frame_Match->hide();
-    Frame_Password->show();
+    Frame_Password->open();
     // Above every other window from now on, and without a minimise button.
     m_keptInView = true;
     const QPoint place = pos();
@@ -166,14 +179,8 @@ void Frm_I_Exam::changeEvent(QEvent *event)
     FormWindow::changeEvent(event);
 }
 
-void Frm_I_Exam::Cmd_pass_Click()
+void Frm_I_Exam::showScores()
 {
-    if (!Passwords::matches(m_practical.Ileum_Password, Txt_Pass->text())) {
-        MessageBoxes::inform(this, QStringLiteral("Invalid Passord "), QStringLiteral(" Password Error "));
-        Txt_Pass->clear();
-        Txt_Pass->setFocus();
-        return;
-    }
     Frame_Password->hide();
     Fra_Super->show();
     const ileum::SupervisorScores scores = ileum::supervisorScores(m_practical);

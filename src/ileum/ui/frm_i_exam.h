@@ -4,8 +4,8 @@
 #include "widgets/form_window.h"
 
 class DisplayBox;
-class EntryBox;
 class NumberBox;
+class PasswordGateway;
 class QGroupBox;
 class QLabel;
 class QTimer;
@@ -41,13 +41,13 @@ private:
     void buildSupervisorPanel();
 
     void com_student_Click();
-    void Cmd_pass_Click();
+    // The supervisor's password was right: the scores.
+    void showScores();
     void Cmd_ok_Click();
 
     QGroupBox *Frame_Match = nullptr;
     NumberBox *Txt_Cal_Con = nullptr;
-    QGroupBox *Frame_Password = nullptr;
-    EntryBox *Txt_Pass = nullptr;
+    PasswordGateway *Frame_Password = nullptr;
     QGroupBox *Fra_Super = nullptr;
     DisplayBox *Txt_cal = nullptr;
     DisplayBox *Txt_Act = nullptr;

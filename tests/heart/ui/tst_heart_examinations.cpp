@@ -315,11 +315,14 @@ void TestHeartExaminations::returnGateway_data()
     QTest::addColumn<bool>("cancel");
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("entryAfter");
+    QTest::addColumn<bool>("byEnter");
 
-    QTest::newRow("empty entry") << "   " << false << true << "   ";
-    QTest::newRow("wrong password") << "ABCE" << false << true << "";
-    QTest::newRow("lower case with blanks") << " abcd " << false << false << "";
-    QTest::newRow("cancel") << "" << true << false << "";
+    QTest::newRow("empty entry") << "   " << false << true << "   " << false;
+    QTest::newRow("wrong password") << "ABCE" << false << true << "" << false;
+    QTest::newRow("wrong password, Enter") << "ABCE" << false << true << "" << true;
+    QTest::newRow("lower case with blanks") << " abcd " << false << false << "" << false;
+    QTest::newRow("lower case with blanks, Enter") << " abcd " << false << false << "" << true;
+    QTest::newRow("cancel") << "" << true << false << "" << false;
 }
 
 void TestHeartExaminations::returnGateway()
@@ -328,6 +331,7 @@ void TestHeartExaminations::returnGateway()
     QFETCH(bool, cancel);
     QFETCH(bool, refused);
     QFETCH(QString, entryAfter);
+    QFETCH(bool, byEnter);
 
     Frm_Heart *heart = startExamination(Password);
     QVERIFY(heart);
@@ -343,7 +347,10 @@ void TestHeartExaminations::returnGateway()
         return;
     }
     control<QLineEdit>(heart, "Txt_pwret")->setText(entry);
-    click(heart, "cmd_pwretok");
+    if (byEnter)
+        QTest::keyClick(control<QLineEdit>(heart, "Txt_pwret"), Qt::Key_Return);
+    else
+        click(heart, "cmd_pwretok");
     if (!refused) {
         QCOMPARE(m_boxes.count(), 0);
         QVERIFY(!heartWindow());
@@ -363,11 +370,14 @@ void TestHeartExaminations::supervisorGateway_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("entryAfter");
+    QTest::addColumn<bool>("byEnter");
 
     // Blanks count as no entry at all: refused, and left in the box.
-    QTest::newRow("blank entry") << "   " << true << "   ";
-    QTest::newRow("wrong password") << "ABC" << true << "";
-    QTest::newRow("the examination's password") << "abcd" << false << "";
+    QTest::newRow("blank entry kept") << "  " << true << "  " << false;
+    QTest::newRow("wrong password") << "ABC" << true << "" << false;
+    QTest::newRow("wrong password, Enter") << "ABC" << true << "" << true;
+    QTest::newRow("the examination's password") << "abcd" << false << "" << false;
+    QTest::newRow("the examination's password, Enter") << " abcd" << false << "" << true;
 }
 
 void TestHeartExaminations::supervisorGateway()
@@ -375,6 +385,7 @@ void TestHeartExaminations::supervisorGateway()
     QFETCH(QString, entry);
     QFETCH(bool, refused);
     QFETCH(QString, entryAfter);
+    QFETCH(bool, byEnter);
 
     practical() = Heart::HeartPractical();
     practical().Heart_Mode = Heart::Mode::Exam3;
@@ -390,7 +401,10 @@ void TestHeartExaminations::supervisorGateway()
     QCOMPARE(practical().Heart_Exam3Answer, QStringLiteral("Not Identified"));
 
     control<QLineEdit>(window, "Txt_PassWord")->setText(entry);
-    click(window, "Cmd_Ok_Password");
+    if (byEnter)
+        QTest::keyClick(control<QLineEdit>(window, "Txt_PassWord"), Qt::Key_Return);
+    else
+        click(window, "Cmd_Ok_Password");
     if (!refused) {
         QCOMPARE(m_boxes.count(), 0);
         QVERIFY(!questions());

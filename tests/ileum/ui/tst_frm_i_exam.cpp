@@ -70,6 +70,7 @@ private slots:
     void studentValueKeepsTheWindowInView();
     void passwords_data();
     void passwords();
+    void enterDoesNotCheckThePassword();
     void okEndsThePractical();
 };
 
@@ -212,6 +213,21 @@ void TestFrmIExam::passwords()
         QCOMPARE(exam.text("Txt_Pass"), QString());
         QCOMPARE(exam.window->focusWidget(), exam.control<QWidget>("Txt_Pass"));
     }
+}
+
+void TestFrmIExam::enterDoesNotCheckThePassword()
+{
+    HandedIn exam(QStringLiteral("0.4"));
+    exam.enterStudentValue(QStringLiteral("1"));
+    auto *box = exam.control<QLineEdit>(QStringLiteral("Txt_Pass"));
+    QTest::keyClicks(box, QStringLiteral("wrong"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(exam.practical.boxes.count(), 0);
+    QCOMPARE(exam.text("Txt_Pass"), QStringLiteral("wrong"));
+    QVERIFY(exam.shown("Frame_Password"));
+    box->clear();
+    exam.enterPassword(IleumPractical::Password);
+    QVERIFY(exam.shown("Fra_Super"));
 }
 
 void TestFrmIExam::okEndsThePractical()
