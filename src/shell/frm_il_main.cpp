@@ -1,7 +1,6 @@
 #include "shell/frm_il_main.h"
 
 #include "ileum/model/ileum_state.h"
-#include "core/passwords.h"
 #include "widgets/window_names.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "shell/frm_oeso_main.h"
 
 #include "oesophagus/model/oesophagus_state.h"
-#include "core/passwords.h"
 #include "widgets/window_names.h"
 
 namespace {
