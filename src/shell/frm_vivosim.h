@@ -18,13 +18,12 @@ public:
     qint16 splashTicks() const { return SplashTicks; }
     QTimer *timer() const { return Timer1; }
 
-public slots:
-    void Timer1_Timer();
-
 protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void Timer1_Timer();
+
     void proceed();
 
     QTimer *Timer1;

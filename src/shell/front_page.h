@@ -63,9 +63,6 @@ public:
 
     QTimer *timer() const { return Timer1; }
 
-public slots:
-    void Timer1_Timer();
-
 protected:
     virtual void resetPractical() = 0;
     // The choice the page's buttons make, in the page's own terms; each
@@ -95,6 +92,8 @@ protected:
     virtual void modeChosen() {}
 
 private:
+    void Timer1_Timer();
+
     void buildLogoPanel();
     void buildChoices();
     void buildGateway();

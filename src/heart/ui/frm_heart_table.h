@@ -25,15 +25,14 @@ public:
     void load() override;
     quint8 TablePage() const { return m_TablePage; }
 
-public slots:
-    void Cmd_Ret_Click();
-
 protected:
     // The title bar's Close leaves the table as its own button finally does.
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void Cmd_Ret_Click();
+
     Heart::HeartPractical &m_practical;
     void showExam2Table();
     void showExam3Table();

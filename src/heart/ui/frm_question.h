@@ -27,13 +27,12 @@ public:
     // the heart window's font.
     void showComparison(const QFontMetrics &heartWindowFont);
 
-public slots:
+private:
     void Cmd_Ret_Click();
     void Cmd_Done1_Click();
     void Cmd_done_Click();
     void Cmd_exam4_Click();
 
-private:
     Heart::HeartPractical &m_practical;
     void buildTutorialQuestions();
     void buildIdentification();

@@ -27,13 +27,12 @@ public:
 
     QTimer *warningTimer() const { return Timer_War; }
 
-public slots:
-    void Timer_War_Timer();
-
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void Timer_War_Timer();
+
     ileum::IleumPractical &m_practical;
 
     void buildStudentPanel();
