@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ileum/model/paper_commands.h"
+#include "core/recorder/paper_commands.h"
 
 #include <QString>
 #include <QVector>
@@ -85,7 +85,7 @@ public:
     // After a Ready start and the paper's advance, with the paper's new width:
     // works out the effective dose, the label and the peak, and returns what
     // to draw, in order. Without a Ready start it returns nothing.
-    QVector<PaperCommand> recordInjection(int paperWidth);
+    Paper::Commands recordInjection(int paperWidth);
 
     // Examination Next: the true concentration handed in for scoring.
     HandIn handIn(const QString &standardText);

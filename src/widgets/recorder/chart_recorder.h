@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/recorder/paper_bookkeeping.h"
+#include "core/recorder/paper_commands.h"
 #include "widgets/recorder/recorder_config.h"
 
 #include <QGroupBox>
@@ -47,6 +48,9 @@ public:
     // and the live position taken from where the paper now is.
     void ShowLivePosition();
     void StoreLivePosition();
+
+    // Replays a practical's drawing on the paper, in order.
+    void draw(const Paper::Commands &commands);
 
     // The paper-full question; true when the user answers Yes (clear it).
     bool askToClearFullPaper();
