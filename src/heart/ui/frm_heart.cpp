@@ -281,6 +281,19 @@ void Frm_Heart::Cmd_inject_Click()
     Timer_Heart->start();
 }
 
+void Frm_Heart::recorderStopped()
+{
+    Timer_Heart->stop();
+    SavedWarning = lbl_warning->text();
+    lbl_warning->setText(QStringLiteral("Click 'Continue' to run the recorder"));
+}
+
+void Frm_Heart::recorderContinued()
+{
+    Timer_Heart->start();
+    lbl_warning->setText(SavedWarning);
+}
+
 void Frm_Heart::Cmd_RmvDrug_Click()
 {
     m_experiment.StopDrug();

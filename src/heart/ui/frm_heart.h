@@ -61,6 +61,10 @@ public slots:
     void cmd_pwretok_Click();
     void cmd_pwretcan_Click();
     void cmd_help_Click();
+    // The recorder's Stop and Continue: the beat stands still while the
+    // recorder is stopped, and the help line says how to run it again.
+    void recorderStopped();
+    void recorderContinued();
 
 protected:
     bool event(QEvent *event) override;
@@ -100,6 +104,8 @@ private:
     // Each examination's notice is given once, when its window first loads.
     bool dispflag3 = false;
     bool dispflag4 = false;
+    // The help line's text when the recorder stopped, given back by Continue.
+    QString SavedWarning;
 
     QTimer *Timer_Heart;
     QTimer *lever1;

@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -232,10 +231,8 @@ void TestRecorderWidget::ileumInjectsAtLiveEndAfterScrollingBack()
 void TestRecorderWidget::heartScrollingStopsAndContinueRestores()
 {
     RecorderWindow w(RecorderConfig::heart());
-    QTimer beat;
-    QLabel help(QStringLiteral("Choose a drug and inject"));
-    w.recorder->setRunControl(&beat, &help);
-    beat.start(100);
+    QSignalSpy stopped(w.recorder, &ChartRecorder::stopped);
+    QSignalSpy continued(w.recorder, &ChartRecorder::continued);
     for (int i = 0; i < 400; ++i)
         w.beat(i % 4);
     const QPoint pen = w.recorder->paper()->pen();
@@ -243,44 +240,43 @@ void TestRecorderWidget::heartScrollingStopsAndContinueRestores()
 
     QScrollBar *bar = w.recorder->scrollBar();
     bar->setValue(-4);
-    QVERIFY(!beat.isActive());
+    QCOMPARE(stopped.count(), 1);
     QVERIFY(!w.recorder->stopButton()->isEnabled());
     QVERIFY(w.recorder->continueButton()->isEnabled());
-    QCOMPARE(help.text(), QStringLiteral("Click 'Continue' to run the recorder"));
     QCOMPARE(w.paperLeft(), 0);
-    // A stopped recorder only moves its paper: the help line is saved once.
+    // A stopped recorder only moves its paper: it reports the stop once.
     bar->setValue(-1);
     QCOMPARE(w.paperLeft(), -252);
+    QCOMPARE(stopped.count(), 1);
+    QCOMPARE(continued.count(), 0);
 
     w.recorder->continueButton()->click();
     QCOMPARE(bar->value(), 0);
     // Exactly where Stop found them, not the thumb's Min x ScrollUnit (336).
     QCOMPARE(w.paperLeft(), -400);
     QCOMPARE(w.recorder->paper()->pen(), pen);
-    QVERIFY(beat.isActive());
+    QCOMPARE(continued.count(), 1);
+    QCOMPARE(stopped.count(), 1);
     QVERIFY(w.recorder->stopButton()->isEnabled());
     QVERIFY(!w.recorder->continueButton()->isEnabled());
-    QCOMPARE(help.text(), QStringLiteral("Choose a drug and inject"));
 }
 
 void TestRecorderWidget::heartStopButtonThenContinue()
 {
     RecorderWindow w(RecorderConfig::heart());
-    QTimer beat;
-    QLabel help(QStringLiteral("BHR - Basal Heart Rate(Control)"));
-    w.recorder->setRunControl(&beat, &help);
-    beat.start(100);
+    QSignalSpy stopped(w.recorder, &ChartRecorder::stopped);
+    QSignalSpy continued(w.recorder, &ChartRecorder::continued);
     for (int i = 0; i < 50; ++i)
         w.beat();
     w.recorder->stopButton()->click();
-    QVERIFY(!beat.isActive());
-    QCOMPARE(w.recorder->SavedWarning(), QStringLiteral("BHR - Basal Heart Rate(Control)"));
+    QCOMPARE(stopped.count(), 1);
+    QCOMPARE(continued.count(), 0);
     QCOMPARE(w.recorder->bookkeeping().StopPenX(), qint16(w.paperWidth() - 10));
     QCOMPARE(w.recorder->bookkeeping().StopPenY(), qint16(80));
     w.recorder->continueButton()->click();
-    QVERIFY(beat.isActive());
+    QCOMPARE(continued.count(), 1);
+    QCOMPARE(stopped.count(), 1);
     QCOMPARE(w.paperLeft(), -50);
-    QCOMPARE(help.text(), QStringLiteral("BHR - Basal Heart Rate(Control)"));
 }
 
 void TestRecorderWidget::resetWipesThePaperButNotTheRuler()
