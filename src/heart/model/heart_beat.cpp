@@ -8,7 +8,7 @@ namespace Heart::Beat {
 HeartDrawing tick(HeartRunState &run)
 {
     HeartDrawing out;
-    out.paper.append(AdvancePaper{1});
+    out.paper.append(Paper::Advance{1});
 
     if (run.TickCount == PeakTick && run.DrugRate != 0)
         run.readouts.TxtHR_Drug = QString::number(run.DrugRate);
@@ -20,7 +20,7 @@ HeartDrawing tick(HeartRunState &run)
     ++run.TickCount;
 
     const int jitter = Chance::drawInRange(1, run.JitterRange);
-    out.paper.append(BeatStroke{run.TraceTop + jitter, run.TraceBottom + jitter});
+    out.paper.append(Paper::Stroke{run.TraceTop + jitter, run.TraceBottom + jitter});
     run.lever.followStroke(run.TraceTop, run.TraceBottom);
     return out;
 }

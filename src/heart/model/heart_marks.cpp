@@ -8,7 +8,7 @@ const QString MarkFamily = QStringLiteral("arial");
 
 // The arrow from below that points at an injection, with the drug's label
 // under it.
-QVector<MarkText> injectionArrow(const QString &drugLabel)
+QVector<Paper::MarkText> injectionArrow(const QString &drugLabel)
 {
     return {
         {-10, 115, boldFont(10), QStringLiteral("^")},
@@ -19,7 +19,7 @@ QVector<MarkText> injectionArrow(const QString &drugLabel)
 
 // An arrow from below, arrowDx pixels from the pen, over a rate ("85HR")
 // textDx pixels from the pen.
-QVector<MarkText> rateArrow(int arrowDx, int textDx, const QString &rateText)
+QVector<Paper::MarkText> rateArrow(int arrowDx, int textDx, const QString &rateText)
 {
     return {
         {arrowDx, 100, boldFont(10), QStringLiteral("^")},
@@ -28,76 +28,76 @@ QVector<MarkText> rateArrow(int arrowDx, int textDx, const QString &rateText)
     };
 }
 
-QVector<PaperCommand> recovery(const QVector<PenStep> &steps)
+Paper::Commands recovery(const QVector<Paper::PenStep> &steps)
 {
-    QVector<PaperCommand> commands{AddPaperUsed{3}};
-    for (const PenStep &step : steps)
+    Paper::Commands commands{Paper::AddUsed{3}};
+    for (const Paper::PenStep &step : steps)
         commands.append(step);
     return commands;
 }
 
-QVector<PaperCommand> arrest(const QVector<PenStep> &steps)
+Paper::Commands arrest(const QVector<Paper::PenStep> &steps)
 {
-    QVector<PaperCommand> commands;
-    for (const PenStep &step : steps) {
+    Paper::Commands commands;
+    for (const Paper::PenStep &step : steps) {
         commands.append(step);
         if (commands.size() == 1)
-            commands.append(AddPaperUsed{4});
+            commands.append(Paper::AddUsed{4});
     }
     return commands;
 }
 
 } // namespace
 
-MarkFont boldFont(int pointSize)
+Paper::Font boldFont(double pointSize)
 {
     return {MarkFamily, pointSize, true};
 }
 
-MarkFont regularFont(int pointSize)
+Paper::Font regularFont(double pointSize)
 {
     return {MarkFamily, pointSize, false};
 }
 
-PaperMark injectionMark(const QString &basalText, const QString &drugLabel)
+Paper::Mark injectionMark(const QString &basalText, const QString &drugLabel)
 {
-    QVector<MarkText> texts{
+    QVector<Paper::MarkText> texts{
         {-11, 15, boldFont(10), QStringLiteral("|")},
         {-12, 24, boldFont(9), QStringLiteral("v")},
         {-25, 5, regularFont(8), basalText + QStringLiteral("BHR")},
     };
     texts += injectionArrow(drugLabel);
-    return {MarkColour::Highlight, texts};
+    return {Paper::MarkColour::Highlight, texts};
 }
 
-PaperMark interactionMark(quint8 LastRate, const QString &drugLabel)
+Paper::Mark interactionMark(quint8 LastRate, const QString &drugLabel)
 {
-    QVector<MarkText> texts = rateArrow(-25, -38, QString::number(LastRate));
+    QVector<Paper::MarkText> texts = rateArrow(-25, -38, QString::number(LastRate));
     texts += injectionArrow(drugLabel);
-    return {MarkColour::Ink, texts};
+    return {Paper::MarkColour::Ink, texts};
 }
 
-PaperMark endMark(const QString &peakText)
+Paper::Mark endMark(const QString &peakText)
 {
-    return {MarkColour::Ink, rateArrow(-45, -50, peakText)};
+    return {Paper::MarkColour::Ink, rateArrow(-45, -50, peakText)};
 }
 
-QVector<PaperCommand> calciumArrest()
+Paper::Commands calciumArrest()
 {
     return arrest({{74, 45}, {55, 45}, {45, 42}, {42, 37}});
 }
 
-QVector<PaperCommand> potassiumArrest()
+Paper::Commands potassiumArrest()
 {
     return arrest({{65, 84}, {75, 86}, {80, 85}, {82, 85}});
 }
 
-QVector<PaperCommand> calciumRecovery()
+Paper::Commands calciumRecovery()
 {
     return recovery({{36, 54}, {40, 60}, {38, 56}, {45, 70}});
 }
 
-QVector<PaperCommand> potassiumRecovery()
+Paper::Commands potassiumRecovery()
 {
     return recovery({{84, 85}, {81, 87}, {75, 84}, {65, 82}});
 }

@@ -9,7 +9,6 @@
 #include "heart/model/heart_beat.h"
 #include "core/database/heart_drugs.h"
 #include "heart/model/heart_indicators.h"
-#include "heart/ui/heart_paper_replay.h"
 #include "heart/model/heart_state.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
@@ -159,7 +158,7 @@ void Frm_Heart::unloaded()
 
 void Frm_Heart::replay(const Heart::HeartDrawing &drawing)
 {
-    HeartPaperReplay::replay(*m_recorder, drawing.paper);
+    m_recorder->draw(drawing.paper);
     replayLever(drawing.lever);
     if (drawing.indicators)
         showIndicators(*drawing.indicators);
@@ -281,6 +280,19 @@ void Frm_Heart::Cmd_inject_Click()
     showReadouts();
     keepLeverTimer();
     Timer_Heart->start();
+}
+
+void Frm_Heart::recorderStopped()
+{
+    Timer_Heart->stop();
+    SavedWarning = lbl_warning->text();
+    lbl_warning->setText(QStringLiteral("Click 'Continue' to run the recorder"));
+}
+
+void Frm_Heart::recorderContinued()
+{
+    Timer_Heart->start();
+    lbl_warning->setText(SavedWarning);
 }
 
 void Frm_Heart::Cmd_RmvDrug_Click()

@@ -59,6 +59,10 @@ public slots:
     void CmdTable_Click();
     void Cmd_return_Click();
     void cmd_help_Click();
+    // The recorder's Stop and Continue: the beat stands still while the
+    // recorder is stopped, and the help line says how to run it again.
+    void recorderStopped();
+    void recorderContinued();
 
 protected:
     bool event(QEvent *event) override;
@@ -99,6 +103,8 @@ private:
     // Each examination's notice is given once, when its window first loads.
     bool dispflag3 = false;
     bool dispflag4 = false;
+    // The help line's text when the recorder stopped, given back by Continue.
+    QString SavedWarning;
 
     QTimer *Timer_Heart;
     QTimer *lever1;

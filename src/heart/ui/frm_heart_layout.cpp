@@ -59,6 +59,8 @@ void Frm_Heart::buildRecording()
     FraPicContiner = Controls::frame(this, QStringLiteral("FraPicContiner"), QStringLiteral("Recording Controls"),
                                      QRect(4, 88, 362, 294));
     m_recorder = new ChartRecorder(RecorderConfig::heart(), FraPicContiner);
+    connect(m_recorder, &ChartRecorder::stopped, this, &Frm_Heart::recorderStopped);
+    connect(m_recorder, &ChartRecorder::continued, this, &Frm_Heart::recorderContinued);
 
     QPushButton *stop = m_recorder->stopButton();
     stop->setGeometry(10, 20, 33, 26);
@@ -181,7 +183,6 @@ void Frm_Heart::buildHelp()
     lbl_warning->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lbl_warning->setStyleSheet(QStringLiteral("color: #b23f30;"));
     Controls::setFont(lbl_warning, 9, true);
-    m_recorder->setRunControl(Timer_Heart, lbl_warning);
 }
 
 void Frm_Heart::buildCommandBar()

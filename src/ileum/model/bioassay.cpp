@@ -116,7 +116,7 @@ float Bioassay::effectiveDoseInHand(const InjectionInHand &injection)
     return EffectiveDoses::knownDose(injection.dose);
 }
 
-QVector<PaperCommand> Bioassay::recordInjection(int paperWidth)
+Paper::Commands Bioassay::recordInjection(int paperWidth)
 {
     if (!m_inHand)
         return {};

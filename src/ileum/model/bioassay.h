@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/recorder/paper_commands.h"
 #include "ileum/model/ileum_state.h"
-#include "ileum/model/paper_commands.h"
 
 #include <QString>
 #include <QVector>
@@ -88,7 +88,7 @@ public:
     // After a Ready start and the paper's advance, with the paper's new width:
     // works out the effective dose, the label and the peak, and returns what
     // to draw, in order. Without a Ready start it returns nothing.
-    QVector<PaperCommand> recordInjection(int paperWidth);
+    Paper::Commands recordInjection(int paperWidth);
 
     // Examination Next: the true concentration handed in for scoring.
     HandIn handIn(const QString &standardText);

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ileum/model/paper_commands.h"
+#include "core/recorder/paper_commands.h"
 
 #include <QString>
-#include <QVector>
 
 #include <optional>
 
@@ -17,12 +16,11 @@ namespace ileum::ContractionTrace {
 constexpr qint16 PaperStep = 40;
 
 // The labels' font: the paper's own.
-PaperFont labelFont();
+Paper::Font labelFont();
 
 // The baseline stretch, then a contraction rising to the y peak (it tops out
 // 10 pixels above it) or, with no peak, a hump 4 pixels high, then the label
 // with its top-left corner 10 pixels under the baseline b.
-QVector<PaperCommand> injectionTrace(int paperWidth, qint16 baseline, std::optional<qint16> peak,
-                                     const QString &label);
+Paper::Commands injectionTrace(int paperWidth, qint16 baseline, std::optional<qint16> peak, const QString &label);
 
 } // namespace ileum::ContractionTrace

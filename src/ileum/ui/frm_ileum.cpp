@@ -11,7 +11,6 @@
 #include "widgets/image_control.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
-#include "ileum/ui/paper_replay.h"
 #include "widgets/recorder/paper_widget.h"
 #include "ileum/ui/ruler_picture.h"
 #include "widgets/window_names.h"
@@ -145,7 +144,7 @@ void Frm_Ileum::Cmd_inject_Click()
         break;
     }
     m_recorder->AdvancePaper(start.advance);
-    replayOnPaper(m_recorder->paper(), m_assay.recordInjection(m_recorder->bookkeeping().paperWidth()));
+    m_recorder->draw(m_assay.recordInjection(m_recorder->bookkeeping().paperWidth()));
     m_recorder->StoreLivePosition();
     Txt_Dose->setFocus();
 }

@@ -7,11 +7,9 @@
 #include "widgets/recorder/recording_print.h"
 #include "widgets/window_utils.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QTimer>
 
 namespace {
 
@@ -131,12 +129,6 @@ bool ChartRecorder::askToClearFullPaper()
     return MessageBoxes::show(window(), full) == MessageBoxes::Answer::Yes;
 }
 
-void ChartRecorder::setRunControl(QTimer *timer, QLabel *helpLine)
-{
-    m_timer = timer;
-    m_helpLine = helpLine;
-}
-
 void ChartRecorder::showPaper()
 {
     PicMain->setPaperGeometry(m_book.paperLeft(), m_book.paperWidth());
@@ -173,16 +165,11 @@ void ChartRecorder::CmdPic_Stop_Click()
 {
     if (!CmdPic_Stop)
         return;
-    if (m_timer)
-        m_timer->stop();
     CmdPic_Continue->setEnabled(true);
     CmdPic_Stop->setEnabled(false);
     const QPoint pen = PicMain->pen();
     m_book.stop(qint16(pen.x()), qint16(pen.y()));
-    if (m_helpLine) {
-        m_savedWarning = m_helpLine->text();
-        m_helpLine->setText(QStringLiteral("Click 'Continue' to run the recorder"));
-    }
+    emit stopped();
 }
 
 void ChartRecorder::CmdPic_Continue_Click()
@@ -197,8 +184,5 @@ void ChartRecorder::CmdPic_Continue_Click()
     showPaper();
     CmdPic_Continue->setEnabled(false);
     CmdPic_Stop->setEnabled(true);
-    if (m_timer)
-        m_timer->start();
-    if (m_helpLine)
-        m_helpLine->setText(m_savedWarning);
+    emit continued();
 }

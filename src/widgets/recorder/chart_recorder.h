@@ -1,22 +1,22 @@
 #pragma once
 
 #include "core/recorder/paper_bookkeeping.h"
+#include "core/recorder/paper_commands.h"
 #include "widgets/recorder/recorder_config.h"
 
 #include <QGroupBox>
-#include <QPointer>
 
 class PaperWidget;
-class QLabel;
 class QPushButton;
 class QScrollBar;
-class QTimer;
 
 // The chart recorder of the heart and the ileum windows: the frame
 // `FraPicture` with the viewport `Pic_Continer`, the paper `PicMain` and the
 // scroll bar `HScrPic`, and the buttons `Cmd_Print` and, for the heart,
 // `CmdPic_Stop` and `CmdPic_Continue`. The buttons are created in the window;
-// the window places them.
+// the window places them. What Stop and Continue do to the experiment itself
+// (its timer, its help line) is the window's: it hears stopped() and
+// continued().
 //
 // The pen stays at the right-hand edge of the viewport and the paper moves
 // left under it: each advance of n pixels widens the paper by n and moves it n
@@ -48,12 +48,11 @@ public:
     void ShowLivePosition();
     void StoreLivePosition();
 
+    // Replays a practical's drawing on the paper, in order.
+    void draw(const Paper::Commands &commands);
+
     // The paper-full question; true when the user answers Yes (clear it).
     bool askToClearFullPaper();
-
-    // Heart: the timer Stop halts and Continue restarts, and the help line
-    // whose text Stop keeps and Continue gives back.
-    void setRunControl(QTimer *timer, QLabel *helpLine);
 
     PaperWidget *paper() const { return PicMain; }
     QWidget *viewport() const { return Pic_Continer; }
@@ -63,7 +62,14 @@ public:
     QPushButton *continueButton() const { return CmdPic_Continue; }
     const PaperBookkeeping &bookkeeping() const { return m_book; }
     const RecorderConfig &config() const { return m_config; }
-    QString SavedWarning() const { return m_savedWarning; }
+
+signals:
+    // Heart: the recorder has stopped, by Stop or by a look back with the
+    // thumb; the experiment's clock must stand still until continued().
+    void stopped();
+    // Heart: Continue has put the paper and the pen back where Stop found
+    // them; the experiment runs on.
+    void continued();
 
 public slots:
     // The thumb moved: shows the part of the paper it selects. A running
@@ -89,8 +95,5 @@ private:
     QPushButton *Cmd_Print = nullptr;
     QPushButton *CmdPic_Stop = nullptr;
     QPushButton *CmdPic_Continue = nullptr;
-    QPointer<QTimer> m_timer;
-    QPointer<QLabel> m_helpLine;
-    QString m_savedWarning;
     bool m_showingRange = false;
 };

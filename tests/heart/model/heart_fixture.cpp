@@ -42,31 +42,6 @@ QVector<HeartDrug> exam3Drugs()
 
 namespace {
 
-struct PaperText
-{
-    QString operator()(const Heart::AdvancePaper &a) const { return QStringLiteral("advance %1").arg(a.n); }
-    QString operator()(const Heart::PenStep &s) const { return QStringLiteral("pen %1-%2").arg(s.y1).arg(s.y2); }
-    QString operator()(const Heart::BeatStroke &s) const
-    {
-        return QStringLiteral("stroke %1-%2").arg(s.y1).arg(s.y2);
-    }
-    QString operator()(const Heart::AddPaperUsed &u) const { return QStringLiteral("used %1").arg(u.n); }
-    QString operator()(const Heart::PaperMark &mark) const
-    {
-        QStringList texts;
-        for (const Heart::MarkText &t : mark.texts) {
-            texts.append(QStringLiteral("%1,%2 %3%4 %5")
-                             .arg(t.dx)
-                             .arg(t.y)
-                             .arg(t.font.bold ? QStringLiteral("b") : QStringLiteral("r"))
-                             .arg(t.font.pointSize)
-                             .arg(t.text));
-        }
-        const QString colour = mark.colour == Heart::MarkColour::Ink ? QStringLiteral("ink") : QStringLiteral("highlight");
-        return QStringLiteral("mark %1: %2").arg(colour, texts.join(QStringLiteral("; ")));
-    }
-};
-
 struct LeverText
 {
     QString operator()(const Heart::LeverLine &line) const { return QStringLiteral("lever %1").arg(line.y); }
@@ -78,14 +53,6 @@ struct LeverText
 };
 
 } // namespace
-
-QStringList paperTexts(const QVector<Heart::PaperCommand> &commands)
-{
-    QStringList texts;
-    for (const Heart::PaperCommand &command : commands)
-        texts.append(std::visit(PaperText(), command));
-    return texts;
-}
 
 QStringList leverTexts(const Heart::LeverDrawings &drawings)
 {

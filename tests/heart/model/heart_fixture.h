@@ -20,13 +20,9 @@ QVector<HeartDrug> shippedDrugs();
 // Examination 3's reading: the first and the sixth row.
 QVector<HeartDrug> exam3Drugs();
 
-// The drawings as short lines of text, so a test compares a whole sequence
-// as a table and a failure shows what was drawn:
-//   "advance 1", "pen 74-45", "stroke 53-83", "used 3",
-//   "mark ink: -45,100 b10 ^; -43,102 b10 |; -50,123 r8 95HR" (each text's
-//   offset from the pen x, y, bold or regular and points, text),
-//   "lever 4249", "heart diastole".
-QStringList paperTexts(const QVector<Heart::PaperCommand> &commands);
+// The lever drawings as short lines of text, so a test compares a whole
+// sequence as a table and a failure shows what was drawn: "lever 4249",
+// "heart diastole". The paper's are PaperText's.
 QStringList leverTexts(const Heart::LeverDrawings &drawings);
 
 // A fresh practical in mode.

@@ -1,5 +1,6 @@
 #include "heart/model/heart_fixture.h"
 #include "heart/model/heart_state.h"
+#include "support/seams/paper_text.h"
 
 #include <QTest>
 
@@ -24,7 +25,8 @@ void TestHeartBeat::eachTickMovesThePaperThenStrokes()
 {
     Bench bench(Heart::Mode::Tutorial);
     // A draw of 0.5 puts the rest stroke 3 pixels down.
-    QCOMPARE(paperTexts(bench.ticks(2).paper), QStringList({"advance 1", "stroke 53-83", "advance 1", "stroke 53-83"}));
+    QCOMPARE(PaperText::lines(bench.ticks(2).paper),
+             QStringList({"advance 1", "stroke 53-83", "advance 1", "stroke 53-83"}));
 }
 
 void TestHeartBeat::strokeJitter_data()
@@ -50,7 +52,7 @@ void TestHeartBeat::strokeJitter()
     if (position >= 0)
         bench.inject(position);
     bench.random.setValues({draw});
-    QCOMPARE(paperTexts(bench.ticks(1).paper).last(), stroke);
+    QCOMPARE(PaperText::lines(bench.ticks(1).paper).last(), stroke);
 }
 
 void TestHeartBeat::peakRateShownOn41stTick()
@@ -70,12 +72,12 @@ void TestHeartBeat::washOutOn76thTick()
     bench.settle();
     bench.inject(Epi);
     const Heart::HeartDrawing acting = bench.ticks(75);
-    QVERIFY(!paperTexts(acting.paper).join(QLatin1Char('\n')).contains(QLatin1String("mark")));
+    QVERIFY(!PaperText::lines(acting.paper).join(QLatin1Char('\n')).contains(QLatin1String("mark")));
     QCOMPARE(bench.shown().Lab_drugname, QStringLiteral("Epinephrine"));
     QCOMPARE(bench.run().TraceTop, 90);
 
     const Heart::HeartDrawing washOut = bench.ticks(1);
-    QCOMPARE(paperTexts(washOut.paper),
+    QCOMPARE(PaperText::lines(washOut.paper),
              QStringList({"advance 1", "mark ink: -45,100 b10 ^; -43,102 b10 |; -50,123 r8 95HR", "stroke 53-83"}));
     QCOMPARE(bench.shown().Lab_drugname, QStringLiteral("None"));
     QCOMPARE(bench.run().TickCount, 1);
@@ -112,7 +114,7 @@ void TestHeartBeat::restWashesOutEvery75Ticks()
     QCOMPARE(bench.shown().Txt_BHR, QStringLiteral("75"));
     QVERIFY(first.enables.contains(Heart::EnableChange{Heart::HeartControl::Cmd_inject, true}));
     // At rest there is no drug to mark.
-    QCOMPARE(paperTexts(first.paper), QStringList({"advance 1", "stroke 53-83"}));
+    QCOMPARE(PaperText::lines(first.paper), QStringList({"advance 1", "stroke 53-83"}));
 
     QVERIFY(bench.ticks(74).enables.isEmpty());
     QVERIFY(!bench.ticks(1).enables.isEmpty());

@@ -276,7 +276,7 @@ void TestHeartDrugSet::injectionNamesTheDrug()
 
     QCOMPARE(bench.shown().Lab_drugname, name);
     QCOMPARE(bench.shown().Lab_DDose, unit);
-    const auto *mark = std::get_if<Heart::PaperMark>(&drawing.paper.first());
+    const auto *mark = std::get_if<Paper::Mark>(&drawing.paper.first());
     QVERIFY(mark);
     QCOMPARE(mark->texts.last().text, markLabel);
     QCOMPARE(bench.run().PrevName, PrevName);

@@ -1,5 +1,6 @@
 #include "heart/model/heart_fixture.h"
 #include "heart/model/heart_state.h"
+#include "support/seams/paper_text.h"
 
 #include <QTest>
 
@@ -174,7 +175,7 @@ void TestHeartResponse::interactions()
 
     // The next ticks draw the stroke now in force.
     bench.random.setValues({0.0f});
-    QCOMPARE(paperTexts(bench.ticks(1).paper),
+    QCOMPARE(PaperText::lines(bench.ticks(1).paper),
              QStringList({"advance 1", QStringLiteral("stroke %1-%2").arg(top + 1).arg(bottom + 1)}));
 }
 
@@ -222,7 +223,7 @@ void TestHeartResponse::interactionDrawings()
     bench.beatLever();
     const Heart::HeartDrawing drawing = injectWhileActing(bench, first, second);
 
-    QCOMPARE(paperTexts(drawing.paper), paper);
+    QCOMPARE(PaperText::lines(drawing.paper), paper);
     QCOMPARE(leverTexts(drawing.lever), lever);
     QCOMPARE(bench.run().lever.timerOn(), leverOn);
     QCOMPARE(bench.run().lever.lastneedle(), lastneedle);
@@ -255,7 +256,7 @@ void TestHeartResponse::arrestsAtRest()
     bench.beatLever();
     const Heart::HeartDrawing drawing = bench.inject(position);
 
-    QCOMPARE(paperTexts(drawing.paper), paper);
+    QCOMPARE(PaperText::lines(drawing.paper), paper);
     QCOMPARE(leverTexts(drawing.lever), lever);
     QVERIFY(!bench.run().lever.timerOn());
     QCOMPARE(bench.run().lever.lastneedle(), 4263);
@@ -273,7 +274,7 @@ void TestHeartResponse::secondCalciumAfterPotassiumArrests()
     bench.beatLever();
 
     const Heart::HeartDrawing drawing = bench.inject(CaCl);
-    QCOMPARE(paperTexts(drawing.paper), QStringList{interactionMark("75", "CaCl")} + calciumArrest());
+    QCOMPARE(PaperText::lines(drawing.paper), QStringList{interactionMark("75", "CaCl")} + calciumArrest());
     QCOMPARE(leverTexts(drawing.lever), QStringList({"heart diastole", "lever 4263", "lever 3550"}));
     QCOMPARE(bench.run().kclbcacl, 0);
     QCOMPARE(bench.run().TraceTop, 35);
@@ -305,9 +306,9 @@ void TestHeartResponse::marksPrintInArial()
     Bench bench(Heart::Mode::Tutorial);
     bench.settle();
     const Heart::HeartDrawing drawing = bench.inject(Epi);
-    const auto *mark = std::get_if<Heart::PaperMark>(&drawing.paper.first());
+    const auto *mark = std::get_if<Paper::Mark>(&drawing.paper.first());
     QVERIFY(mark);
-    for (const Heart::MarkText &text : mark->texts)
+    for (const Paper::MarkText &text : mark->texts)
         QCOMPARE(text.font.family, QStringLiteral("arial"));
 }
 
@@ -353,7 +354,7 @@ void TestHeartResponse::washOutEndsTheAction()
     QCOMPARE(bench.run().restnormalflag, 0);
 
     const Heart::HeartDrawing drawing = bench.ticks(1);
-    QCOMPARE(paperTexts(drawing.paper), paper);
+    QCOMPARE(PaperText::lines(drawing.paper), paper);
     QCOMPARE(leverTexts(drawing.lever), lever);
     QCOMPARE(bench.run().lever.lastneedle(), lastneedle);
     QCOMPARE(drawing.indicators, (Heart::IndicatorLevels{14, 14}));
@@ -378,7 +379,7 @@ void TestHeartResponse::afterWashOutEveryDrugActsOnItsOwn()
     QCOMPARE(bench.run().TraceTop, 69);
     QCOMPARE(bench.run().TraceBottom, 59);
     QCOMPARE(bench.run().DrugRate, 47);
-    QVERIFY(paperTexts(drawing.paper).first().startsWith(QLatin1String("mark highlight")));
+    QVERIFY(PaperText::lines(drawing.paper).first().startsWith(QLatin1String("mark highlight")));
 }
 
 void TestHeartResponse::basalRateAfterWashOut_data()

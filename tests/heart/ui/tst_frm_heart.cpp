@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +62,7 @@ private slots:
     void leverSwingsStepByStep();
     void leverLineDrawnTwiceRestoresThePicture();
     void potassiumArrestStopsTheLeverUntilTheWashOut();
+    void stopAndContinue_data();
     void stopAndContinue();
     void injectionWhileStoppedRunsTheRecorderAgain();
     void leavingForTableOrQuestionsKeepsTheRecording_data();
@@ -255,16 +257,34 @@ void TestFrmHeart::potassiumArrestStopsTheLeverUntilTheWashOut()
     QCOMPARE(heart->leverTimer()->interval(), 5);
 }
 
+void TestFrmHeart::stopAndContinue_data()
+{
+    QTest::addColumn<bool>("byThumb");
+    QTest::newRow("Stop button") << false;
+    // Twice: a recorder already stopped keeps the help line it saved first.
+    QTest::newRow("thumb moved back twice while running") << true;
+}
+
 void TestFrmHeart::stopAndContinue()
 {
+    QFETCH(bool, byThumb);
     Frm_Heart *heart = startTutorial();
     QVERIFY(heart);
     settle(heart);
+    // Enough paper for the thumb's range to have grown.
+    ticks(heart, 400);
     ChartRecorder *recorder = heart->recorder();
     const QPoint pen = recorder->paper()->pen();
     const int paperLeft = recorder->paper()->x();
 
-    QTest::mouseClick(recorder->stopButton(), Qt::LeftButton);
+    if (byThumb) {
+        QScrollBar *bar = recorder->scrollBar();
+        QVERIFY(bar->minimum() < 0);
+        bar->setValue(bar->minimum());
+        bar->setValue(bar->minimum() + 1);
+    } else {
+        QTest::mouseClick(recorder->stopButton(), Qt::LeftButton);
+    }
     QVERIFY(!heart->beatTimer()->isActive());
     QCOMPARE(text(heart, "lbl_warning"), QStringLiteral("Click 'Continue' to run the recorder"));
     QVERIFY(enabled(heart, "CmdPic_Continue"));

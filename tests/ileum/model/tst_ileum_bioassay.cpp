@@ -1,8 +1,8 @@
 #include "ileum/model/bioassay.h"
 #include "ileum/model/ileum_state.h"
 #include "core/numbers.h"
-#include "ileum/model/paper_command_text.h"
 #include "support/seams/fake_clock.h"
+#include "support/seams/paper_text.h"
 #include "support/seams/scripted_random.h"
 
 #include <QTest>
@@ -52,7 +52,7 @@ struct Practical
         if (lastStart.check != InjectionCheck::Ready)
             return {};
         paperWidth += lastStart.advance;
-        return commandTexts(assay.recordInjection(paperWidth));
+        return PaperText::lines(assay.recordInjection(paperWidth));
     }
 
     QStringList injectStandard(StandardKind kind, const QString &doseText = QStringLiteral("0.1"))

@@ -1,6 +1,6 @@
 #include "ileum/model/contraction_trace.h"
 #include "ileum/model/ileum_ruler.h"
-#include "ileum/model/paper_command_text.h"
+#include "support/seams/paper_text.h"
 
 #include <QTest>
 #include <QtMath>
@@ -57,7 +57,7 @@ void TestIleumContractionTrace::firstInjectionAfterLoad()
     QFETCH(QString, label);
     QFETCH(QStringList, trace);
     const std::optional<qint16> peak = contraction ? std::optional<qint16>(161) : std::nullopt;
-    QCOMPARE(commandTexts(ContractionTrace::injectionTrace(FirstInjectionWidth, Baseline, peak, label)), trace);
+    QCOMPARE(PaperText::lines(ContractionTrace::injectionTrace(FirstInjectionWidth, Baseline, peak, label)), trace);
 }
 
 void TestIleumContractionTrace::capTopsTenAbovePeak_data()
@@ -72,8 +72,8 @@ void TestIleumContractionTrace::capTopsTenAbovePeak()
 {
     QFETCH(qint16, peak);
     QFETCH(int, top);
-    const QVector<PaperCommand> trace = ContractionTrace::injectionTrace(FirstInjectionWidth, Baseline, peak, "Std ");
-    const auto *cap = std::get_if<PaperArc>(&trace.at(3));
+    const Paper::Commands trace = ContractionTrace::injectionTrace(FirstInjectionWidth, Baseline, peak, "Std ");
+    const auto *cap = std::get_if<Paper::Arc>(&trace.at(3));
     QVERIFY(cap);
     // Aspect 3: the radius is the vertical one, and the arc runs through
     // straight up (pi / 2) on its way from 0.7 to 2.4.

@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -106,6 +105,10 @@ private slots:
     void paperFullQuestion_data();
     void paperFullQuestion();
     void dragOverPaperReportsItsX();
+    void penStepsGrowThePaperWithoutTheRangeTest();
+    void markTextsStandAroundOnePenX();
+    void textsPrintInTheirNamedFace_data();
+    void textsPrintInTheirNamedFace();
 };
 
 void TestRecorderWidget::controlsOfTheRecorder_data()
@@ -228,10 +231,8 @@ void TestRecorderWidget::ileumInjectsAtLiveEndAfterScrollingBack()
 void TestRecorderWidget::heartScrollingStopsAndContinueRestores()
 {
     RecorderWindow w(RecorderConfig::heart());
-    QTimer beat;
-    QLabel help(QStringLiteral("Choose a drug and inject"));
-    w.recorder->setRunControl(&beat, &help);
-    beat.start(100);
+    QSignalSpy stopped(w.recorder, &ChartRecorder::stopped);
+    QSignalSpy continued(w.recorder, &ChartRecorder::continued);
     for (int i = 0; i < 400; ++i)
         w.beat(i % 4);
     const QPoint pen = w.recorder->paper()->pen();
@@ -239,44 +240,43 @@ void TestRecorderWidget::heartScrollingStopsAndContinueRestores()
 
     QScrollBar *bar = w.recorder->scrollBar();
     bar->setValue(-4);
-    QVERIFY(!beat.isActive());
+    QCOMPARE(stopped.count(), 1);
     QVERIFY(!w.recorder->stopButton()->isEnabled());
     QVERIFY(w.recorder->continueButton()->isEnabled());
-    QCOMPARE(help.text(), QStringLiteral("Click 'Continue' to run the recorder"));
     QCOMPARE(w.paperLeft(), 0);
-    // A stopped recorder only moves its paper: the help line is saved once.
+    // A stopped recorder only moves its paper: it reports the stop once.
     bar->setValue(-1);
     QCOMPARE(w.paperLeft(), -252);
+    QCOMPARE(stopped.count(), 1);
+    QCOMPARE(continued.count(), 0);
 
     w.recorder->continueButton()->click();
     QCOMPARE(bar->value(), 0);
     // Exactly where Stop found them, not the thumb's Min x ScrollUnit (336).
     QCOMPARE(w.paperLeft(), -400);
     QCOMPARE(w.recorder->paper()->pen(), pen);
-    QVERIFY(beat.isActive());
+    QCOMPARE(continued.count(), 1);
+    QCOMPARE(stopped.count(), 1);
     QVERIFY(w.recorder->stopButton()->isEnabled());
     QVERIFY(!w.recorder->continueButton()->isEnabled());
-    QCOMPARE(help.text(), QStringLiteral("Choose a drug and inject"));
 }
 
 void TestRecorderWidget::heartStopButtonThenContinue()
 {
     RecorderWindow w(RecorderConfig::heart());
-    QTimer beat;
-    QLabel help(QStringLiteral("BHR - Basal Heart Rate(Control)"));
-    w.recorder->setRunControl(&beat, &help);
-    beat.start(100);
+    QSignalSpy stopped(w.recorder, &ChartRecorder::stopped);
+    QSignalSpy continued(w.recorder, &ChartRecorder::continued);
     for (int i = 0; i < 50; ++i)
         w.beat();
     w.recorder->stopButton()->click();
-    QVERIFY(!beat.isActive());
-    QCOMPARE(w.recorder->SavedWarning(), QStringLiteral("BHR - Basal Heart Rate(Control)"));
+    QCOMPARE(stopped.count(), 1);
+    QCOMPARE(continued.count(), 0);
     QCOMPARE(w.recorder->bookkeeping().StopPenX(), qint16(w.paperWidth() - 10));
     QCOMPARE(w.recorder->bookkeeping().StopPenY(), qint16(80));
     w.recorder->continueButton()->click();
-    QVERIFY(beat.isActive());
+    QCOMPARE(continued.count(), 1);
+    QCOMPARE(stopped.count(), 1);
     QCOMPARE(w.paperLeft(), -50);
-    QCOMPARE(help.text(), QStringLiteral("BHR - Basal Heart Rate(Control)"));
 }
 
 void TestRecorderWidget::resetWipesThePaperButNotTheRuler()
@@ -384,6 +384,84 @@ void TestRecorderWidget::dragOverPaperReportsItsX()
     QCOMPARE(moved.count(), 2);
     QCOMPARE(moved.at(1).at(0).toInt(), 262);
     QVERIFY(move.isAccepted());
+}
+
+void TestRecorderWidget::penStepsGrowThePaperWithoutTheRangeTest()
+{
+    RecorderWindow w(RecorderConfig::heart());
+    const QColor ink = RecorderConfig::heart().inkColour;
+    QScrollBar *bar = w.recorder->scrollBar();
+    // More paper used than the 337 of the first range change: a pen step
+    // still leaves the range alone, the next advance grows it.
+    w.recorder->draw({Paper::AddUsed{338}, Paper::PenStep{65, 84}});
+    QCOMPARE(w.paperWidth(), 338);
+    QCOMPARE(bar->minimum(), 0);
+    const QImage stepped = w.viewportImage();
+    QCOMPARE(stepped.pixelColor(328 - 1, 65), ink);
+    QCOMPARE(stepped.pixelColor(328 - 1, 84), ink);
+    QVERIFY(!hasColour(stepped, QRect(328 - 1, 0, 1, 64), ink));
+
+    w.recorder->draw({Paper::Advance{1}, Paper::Stroke{50, 80}});
+    QCOMPARE(w.paperWidth(), 339);
+    QCOMPARE(bar->minimum(), -4);
+    const QImage stroked = w.viewportImage();
+    QCOMPARE(stroked.pixelColor(329 - 2, 50), ink);
+    QCOMPARE(stroked.pixelColor(329 - 2, 80), ink);
+    QVERIFY(!hasColour(stroked, QRect(329 - 2, 81, 1, 88), ink));
+}
+
+void TestRecorderWidget::markTextsStandAroundOnePenX()
+{
+    RecorderWindow w(RecorderConfig::heart());
+    const QColor ink = RecorderConfig::heart().inkColour;
+    const Paper::Font font{QStringLiteral("arial"), 10.0, true};
+    // The pen stands at the stroke's x, 327; printing the first text moves
+    // it, but the second still stands 40 pixels left of 327.
+    w.recorder->draw({Paper::Stroke{50, 80},
+                      Paper::Mark{Paper::MarkColour::Ink, {{-40, 5, font, QStringLiteral("HHH")},
+                                                           {-40, 120, font, QStringLiteral("HHH")}}}});
+    const QImage shown = w.viewportImage();
+    QVERIFY(hasColour(shown, QRect(287, 5, 8, 15), ink));
+    QVERIFY(hasColour(shown, QRect(287, 120, 8, 15), ink));
+    QVERIFY(!hasColour(shown, QRect(0, 120, 287, 20), ink));
+    QVERIFY(!hasColour(shown, QRect(0, 5, 287, 15), ink));
+}
+
+void TestRecorderWidget::textsPrintInTheirNamedFace_data()
+{
+    QTest::addColumn<bool>("mark");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("heart mark, arial bold 10") << true << QStringLiteral("arial") << 10.0 << true;
+    QTest::newRow("heart mark, arial 8") << true << QStringLiteral("arial") << 8.0 << false;
+    QTest::newRow("ileum label, MS Sans Serif 8.25") << false << QStringLiteral("MS Sans Serif") << 8.25 << false;
+}
+
+void TestRecorderWidget::textsPrintInTheirNamedFace()
+{
+    QFETCH(bool, mark);
+    QFETCH(QString, family);
+    QFETCH(double, pointSize);
+    QFETCH(bool, bold);
+    const RecorderConfig config = RecorderConfig::heart();
+    RecorderWindow w(config);
+    const Paper::Font font{family, pointSize, bold};
+    const QString text = QStringLiteral("Epi 95HR");
+    // A fresh paper's pen stands at its top-left corner.
+    if (mark)
+        w.recorder->draw({Paper::Mark{Paper::MarkColour::Ink, {{40, 20, font, text}}}});
+    else
+        w.recorder->draw({Paper::Text{40, 20, font, text}});
+
+    // The face the family's name alone gives, whatever stands in for a
+    // missing one: no other face, size or weight.
+    QFont named(family);
+    named.setPointSizeF(pointSize);
+    named.setBold(bold);
+    PaperImage expected(337, 169, config.paperColour, config.inkColour);
+    expected.drawText(QPoint(40, 20), text, named);
+    QCOMPARE(w.recorder->paper()->image().tile(0), expected.tile(0));
 }
 
 QTEST_MAIN(TestRecorderWidget)
