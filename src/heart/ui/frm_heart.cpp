@@ -274,7 +274,7 @@ void Frm_Heart::Cmd_inject_Click()
 {
     Timer_Heart->stop();
     if (!recorderRunning())
-        m_recorder->CmdPic_Continue_Click();
+        m_recorder->continueRecording();
     replay(m_experiment.Inject());
     Picture1->showSyringe();
     showReadouts();

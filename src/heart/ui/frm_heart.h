@@ -47,7 +47,10 @@ public:
     QTimer *leverTimer() const { return lever1; }
     QTimer *swingTimer() const { return m_swingTimer; }
 
-public slots:
+protected:
+    bool event(QEvent *event) override;
+
+private:
     void Timer_Heart_Timer();
     void lever1_Timer();
     void swingTimer_Timer();
@@ -64,10 +67,6 @@ public slots:
     void recorderStopped();
     void recorderContinued();
 
-protected:
-    bool event(QEvent *event) override;
-
-private:
     void buildDirection();
     void buildRecording();
     void buildDrugLevel();

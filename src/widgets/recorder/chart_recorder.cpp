@@ -174,6 +174,11 @@ void ChartRecorder::CmdPic_Stop_Click()
 
 void ChartRecorder::CmdPic_Continue_Click()
 {
+    continueRecording();
+}
+
+void ChartRecorder::continueRecording()
+{
     if (!CmdPic_Continue)
         return;
     // Runs the scroll handler when the thumb was elsewhere; the recorder is

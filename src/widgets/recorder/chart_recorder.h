@@ -54,6 +54,10 @@ public:
     // The paper-full question; true when the user answers Yes (clear it).
     bool askToClearFullPaper();
 
+    // Heart: what Continue does, for an injection given while the recorder
+    // stands still.
+    void continueRecording();
+
     PaperWidget *paper() const { return PicMain; }
     QWidget *viewport() const { return Pic_Continer; }
     QScrollBar *scrollBar() const { return HScrPic; }
@@ -71,7 +75,7 @@ signals:
     // them; the experiment runs on.
     void continued();
 
-public slots:
+private:
     // The thumb moved: shows the part of the paper it selects. A running
     // heart recorder stops first.
     void HScrPic_Change();
@@ -79,7 +83,6 @@ public slots:
     void CmdPic_Stop_Click();
     void CmdPic_Continue_Click();
 
-private:
     void buildButtons(QWidget *window);
     void showPaper();
     // The scroll bar shows the bookkeeping's range; Qt's range runs forwards,

@@ -58,7 +58,7 @@ Frm_Heart *startExamination(const QString &password)
 void ticks(Frm_Heart *window, int n)
 {
     for (int i = 0; i < n; ++i)
-        window->Timer_Heart_Timer();
+        QMetaObject::invokeMethod(window->beatTimer(), "timeout");
 }
 
 void settle(Frm_Heart *window)
@@ -76,9 +76,9 @@ void inject(Frm_Heart *window, int p)
 
 void swingLever(Frm_Heart *window)
 {
-    window->lever1_Timer();
+    QMetaObject::invokeMethod(window->leverTimer(), "timeout");
     for (int step = 0; step < 1000 && window->experiment().state().lever.swinging(); ++step)
-        window->swingTimer_Timer();
+        QMetaObject::invokeMethod(window->swingTimer(), "timeout");
 }
 
 QColor paperPixel(const PaperImage &paper, int x, int y)

@@ -192,18 +192,18 @@ void TestFrmHeart::leverSwingsStepByStep()
     ticks(heart, 1);   // the first beat gives the lever its rest swing
     const ApparatusPicture *picture = heart->apparatus();
 
-    heart->lever1_Timer();
+    QMetaObject::invokeMethod(heart->leverTimer(), "timeout");
     QVERIFY(heart->experiment().state().lever.swinging());
     QVERIFY(heart->swingTimer()->isActive());
     QVERIFY(picture->image() != picture->plainPicture());
 
     // A lever tick during the swing waits for it.
-    heart->lever1_Timer();
+    QMetaObject::invokeMethod(heart->leverTimer(), "timeout");
     QVERIFY(heart->swingTimer()->isActive());
 
     int steps = 0;
     while (heart->experiment().state().lever.lastneedle() == 0 && steps < 100) {
-        heart->swingTimer_Timer();
+        QMetaObject::invokeMethod(heart->swingTimer(), "timeout");
         ++steps;
     }
     QCOMPARE(steps, 64);
@@ -212,7 +212,7 @@ void TestFrmHeart::leverSwingsStepByStep()
     QVERIFY(heart->experiment().state().lever.swinging());
     QVERIFY(heart->swingTimer()->isActive());
     for (int i = 0; i < 64; ++i)
-        heart->swingTimer_Timer();
+        QMetaObject::invokeMethod(heart->swingTimer(), "timeout");
     QVERIFY(!heart->experiment().state().lever.swinging());
     QVERIFY(!heart->swingTimer()->isActive());
 
@@ -334,9 +334,9 @@ void TestFrmHeart::leavingForTableOrQuestionsKeepsTheRecording()
     const int paperWidth = heart->recorder()->bookkeeping().paperWidth();
     const QImage lastTile = heart->recorder()->paper()->image().tile(0);
     // Halfway through the next swing.
-    heart->lever1_Timer();
+    QMetaObject::invokeMethod(heart->leverTimer(), "timeout");
     for (int i = 0; i < 20; ++i)
-        heart->swingTimer_Timer();
+        QMetaObject::invokeMethod(heart->swingTimer(), "timeout");
 
     click(heart, button);
     QVERIFY(heart->isHidden());
