@@ -1,9 +1,9 @@
 #include "core/asset_paths.h"
 #include "heart/ui/heart_windows.h"
 #include "ileum/ui/ileum_windows.h"
-#include "widgets/program_end.h"
 #include "shell/practicals.h"
 #include "shell/shell_windows.h"
+#include "widgets/program_end.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 

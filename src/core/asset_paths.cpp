@@ -5,7 +5,7 @@
 namespace AssetPaths {
 
 namespace {
-QString &override()
+QString & override()
 {
     static QString folder;
     return folder;

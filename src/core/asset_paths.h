@@ -10,8 +10,8 @@ namespace AssetPaths {
 QString folder();
 void setFolder(const QString &folder);
 
-QString file(const QString &name);                 // a file beside the program
-QString picture(const QString &name);              // pictures/<name>
-QString helpPage(const QString &name);             // help/<name>
+QString file(const QString &name);     // a file beside the program
+QString picture(const QString &name);  // pictures/<name>
+QString helpPage(const QString &name); // help/<name>
 
 } // namespace AssetPaths

@@ -8,10 +8,7 @@ namespace {
 class SystemClock final : public Clock
 {
 public:
-    double secondsSinceMidnight() const override
-    {
-        return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-    }
+    double secondsSinceMidnight() const override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
     void pause(int milliseconds) override
     {
         if (milliseconds > 0)

@@ -8,7 +8,7 @@ class RandomSource
 {
 public:
     virtual ~RandomSource() = default;
-    virtual float next() = 0;              // uniform in [0, 1)
+    virtual float next() = 0; // uniform in [0, 1)
     virtual void reseed(quint32 seed) = 0;
 };
 

@@ -1,7 +1,7 @@
 #include "shell/frm_heart_main.h"
 
-#include "heart/model/heart_state.h"
 #include "core/passwords.h"
+#include "heart/model/heart_state.h"
 #include "widgets/window_names.h"
 
 namespace {

@@ -18,14 +18,22 @@ Frm_instruct::Frm_instruct()
     setWindowTitle(QStringLiteral("Vivosim T1.00 for Win 95/98/2000/XP"));
     setClientSize(360, 340);
 
-    auto *heading = Controls::label(this, QStringLiteral("Label1"), QStringLiteral("Show Instructions for"), QRect(20, 16, 320, 30));
+    auto *heading = Controls::label(this, QStringLiteral("Label1"), QStringLiteral("Show Instructions for"),
+                                    QRect(20, 16, 320, 30));
     Controls::setFont(heading, 14, true);
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(QStringLiteral("color: #1f5f6b;"));
-    auto *hint = Controls::label(this, QStringLiteral("Label2"), QStringLiteral("Click your choice"), QRect(20, 50, 320, 22));
+    auto *hint
+        = Controls::label(this, QStringLiteral("Label2"), QStringLiteral("Click your choice"), QRect(20, 50, 320, 22));
     hint->setAlignment(Qt::AlignCenter);
 
-    struct Choice { const char *name; const char *caption; const char *toolTip; const char *helpFile; };
+    struct Choice
+    {
+        const char *name;
+        const char *caption;
+        const char *toolTip;
+        const char *helpFile;
+    };
     const Choice choices[] = {
         {"Cmd_heart", "&Heart", "Effects of drugs on the frog heart", "heart.hlp"},
         {"Cmd_ileum", "&Ileum", "Bioassay of histamine on the guinea-pig ileum", "ileum.hlp"},
@@ -34,13 +42,14 @@ Frm_instruct::Frm_instruct()
     };
     int y = 84;
     for (const Choice &c : choices) {
-        auto *b = Controls::button(this, QString::fromLatin1(c.name), QString::fromLatin1(c.caption), QRect(100, y, 160, 36),
-                                   QString::fromLatin1(c.toolTip));
+        auto *b = Controls::button(this, QString::fromLatin1(c.name), QString::fromLatin1(c.caption),
+                                   QRect(100, y, 160, 36), QString::fromLatin1(c.toolTip));
         const QString helpFile = QString::fromLatin1(c.helpFile);
         connect(b, &QPushButton::clicked, this, [this, helpFile] { openInstructions(helpFile); });
         y += 46;
     }
-    auto *back = Controls::button(this, QStringLiteral("Command5"), QStringLiteral("Retur&N"), QRect(100, y + 10, 160, 36));
+    auto *back
+        = Controls::button(this, QStringLiteral("Command5"), QStringLiteral("Retur&N"), QRect(100, y + 10, 160, 36));
     connect(back, &QPushButton::clicked, this, [] {
         WindowRegistry::unload(WindowNames::Instructions);
         WindowRegistry::show(WindowNames::Selection);

@@ -25,7 +25,8 @@ FrontPageSetup pageSetup()
     s.helpDialogName = QStringLiteral("cdl_instruct");
     s.experimentWindow = WindowNames::Oesophagus;
     s.windowsDestroyed = {WindowNames::Oesophagus, WindowNames::OesoTable};
-    s.loadOrder = {Step::InitHelp, Step::ScreenCheck, Step::RemoveCloseAndCentre, Step::DestroyWindows, Step::ResetState};
+    s.loadOrder
+        = {Step::InitHelp, Step::ScreenCheck, Step::RemoveCloseAndCentre, Step::DestroyWindows, Step::ResetState};
     s.quitHelpOnUnload = true;
     return s;
 }

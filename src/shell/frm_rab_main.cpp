@@ -1,7 +1,7 @@
 #include "shell/frm_rab_main.h"
 
-#include "rabbit/model/rabbit_state.h"
 #include "core/passwords.h"
+#include "rabbit/model/rabbit_state.h"
 #include "widgets/window_names.h"
 
 namespace {

@@ -37,18 +37,22 @@ Frm_Selection::Frm_Selection()
     Controls::setFont(logo, 30, true);
     logo->setAlignment(Qt::AlignCenter);
     logo->setStyleSheet(QStringLiteral("color: #1f5f6b;"));
-    auto *title = Controls::label(this, QStringLiteral("Label1"), QStringLiteral("Vivosim T1.00 for Windows 95/98/2000/XP"),
-                                  QRect(120, 22, 650, 44));
+    auto *title = Controls::label(this, QStringLiteral("Label1"),
+                                  QStringLiteral("Vivosim T1.00 for Windows 95/98/2000/XP"), QRect(120, 22, 650, 44));
     Controls::setFont(title, 17, true);
     title->setStyleSheet(QStringLiteral("color: #1f5f6b;"));
 
     Controls::outline(this, QStringLiteral("Shape1"), QRect(20, 84, 560, 452));
 
     const ExperimentPicture pictures[] = {
-        {"Img_heart", "select_heart.svg", "Effects of Drugs on the Frog Heart", WindowNames::HeartFront, QRect(40, 100, 170, 140)},
-        {"Img_gpig", "select_guineapig.svg", "Bioassay of Histamine on the Guinea-Pig Ileum", WindowNames::IleumFront, QRect(390, 100, 170, 140)},
-        {"Img_frog", "select_frog.svg", "Effect of Drugs on the Frog Oesophagus", WindowNames::OesoFront, QRect(40, 380, 170, 140)},
-        {"img_rabbit", "select_rabbit.svg", "Effects of Drugs on the Rabbit Eye", WindowNames::RabbitFront, QRect(390, 380, 170, 140)},
+        {"Img_heart", "select_heart.svg", "Effects of Drugs on the Frog Heart", WindowNames::HeartFront,
+         QRect(40, 100, 170, 140)},
+        {"Img_gpig", "select_guineapig.svg", "Bioassay of Histamine on the Guinea-Pig Ileum", WindowNames::IleumFront,
+         QRect(390, 100, 170, 140)},
+        {"Img_frog", "select_frog.svg", "Effect of Drugs on the Frog Oesophagus", WindowNames::OesoFront,
+         QRect(40, 380, 170, 140)},
+        {"img_rabbit", "select_rabbit.svg", "Effects of Drugs on the Rabbit Eye", WindowNames::RabbitFront,
+         QRect(390, 380, 170, 140)},
     };
     for (const ExperimentPicture &p : pictures) {
         auto *image = new ImageControl(QString::fromLatin1(p.name), QString::fromLatin1(p.picture), this);
@@ -63,13 +67,19 @@ Frm_Selection::Frm_Selection()
     computer->setGeometry(210, 250, 180, 140);
     computer->setAccessibleName(QStringLiteral("Computer showing a recording"));
 
-    auto *hint = Controls::label(this, QStringLiteral("Label3"), QStringLiteral("    Click a    picture to  start the experiment"),
-                                 QRect(240, 396, 120, 64));
+    auto *hint
+        = Controls::label(this, QStringLiteral("Label3"),
+                          QStringLiteral("    Click a    picture to  start the experiment"), QRect(240, 396, 120, 64));
     hint->setToolTip(QStringLiteral("Click the mouse over a picture "));
     hint->setAlignment(Qt::AlignCenter);
     Controls::setFont(hint, 10, true);
 
-    struct HelpButton { const char *name; const char *caption; qint32 topic; };
+    struct HelpButton
+    {
+        const char *name;
+        const char *caption;
+        qint32 topic;
+    };
     const HelpButton helpButtons[] = {
         {"Cmd_intro", "&Introduction", 50},
         {"Cmd_history", "&History", 60},
@@ -78,15 +88,18 @@ Frm_Selection::Frm_Selection()
     };
     int y = 110;
     for (const HelpButton &h : helpButtons) {
-        auto *b = Controls::button(this, QString::fromLatin1(h.name), QString::fromLatin1(h.caption), QRect(610, y, 160, 40));
+        auto *b = Controls::button(this, QString::fromLatin1(h.name), QString::fromLatin1(h.caption),
+                                   QRect(610, y, 160, 40));
         const qint32 topic = h.topic;
         connect(b, &QPushButton::clicked, this, [this, topic] { showProductTopic(topic); });
         y += 56;
     }
-    auto *instruct = Controls::button(this, QStringLiteral("Cmd_Instruct"), QStringLiteral("Instructio&N"), QRect(610, y, 160, 40));
+    auto *instruct = Controls::button(this, QStringLiteral("Cmd_Instruct"), QStringLiteral("Instructio&N"),
+                                      QRect(610, y, 160, 40));
     connect(instruct, &QPushButton::clicked, this, &Frm_Selection::openInstructions);
     y += 56;
-    auto *quitButton = Controls::button(this, QStringLiteral("Cmd_quit"), QStringLiteral("&Quit"), QRect(610, y + 40, 160, 40));
+    auto *quitButton
+        = Controls::button(this, QStringLiteral("Cmd_quit"), QStringLiteral("&Quit"), QRect(610, y + 40, 160, 40));
     connect(quitButton, &QPushButton::clicked, this, &Frm_Selection::quit);
 }
 

@@ -1,10 +1,10 @@
 #include "shell/front_page.h"
 
+#include "shell/logo_panel.h"
 #include "widgets/controls.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/image_control.h"
-#include "shell/logo_panel.h"
 #include "widgets/message_boxes.h"
 #include "widgets/password_gateway.h"
 #include "widgets/screen_check.h"
@@ -83,20 +83,24 @@ void FrontPage::buildLogoPanel()
     auto *vs = Controls::label(m_logoPanel, QStringLiteral("lbl_logo"), QStringLiteral("VS"), QRect(240, 46, 120, 60));
     Controls::setFont(vs, 34, true);
     vs->setStyleSheet(QStringLiteral("color: #e0674f;"));
-    auto *product = Controls::label(m_logoPanel, QStringLiteral("lbl_product"), m_setup.productLabel, QRect(240, 106, 520, 50));
+    auto *product
+        = Controls::label(m_logoPanel, QStringLiteral("lbl_product"), m_setup.productLabel, QRect(240, 106, 520, 50));
     Controls::setFont(product, 26, true);
     product->setStyleSheet(QLatin1String(TealText));
-    auto *version = Controls::label(m_logoPanel, QStringLiteral("lbl_version"), m_setup.version, QRect(244, 158, 300, 26));
+    auto *version
+        = Controls::label(m_logoPanel, QStringLiteral("lbl_version"), m_setup.version, QRect(244, 158, 300, 26));
     Controls::setFont(version, 12);
 
-    auto *subtitle = Controls::label(m_logoPanel, QStringLiteral("lbl_subtitle"), m_setup.subtitle, QRect(125, 230, 540, 70));
+    auto *subtitle
+        = Controls::label(m_logoPanel, QStringLiteral("lbl_subtitle"), m_setup.subtitle, QRect(125, 230, 540, 70));
     Controls::setFont(subtitle, 16, true);
     subtitle->setAlignment(Qt::AlignCenter);
     subtitle->setStyleSheet(QStringLiteral("color: #3b4a5a;"));
 
-    auto *credit = Controls::label(m_logoPanel, QStringLiteral("lbl_credit"),
-                                   QStringLiteral("Developed by the Vivosim teaching software team, Department of Pharmacology"),
-                                   QRect(70, 330, 650, 44));
+    auto *credit
+        = Controls::label(m_logoPanel, QStringLiteral("lbl_credit"),
+                          QStringLiteral("Developed by the Vivosim teaching software team, Department of Pharmacology"),
+                          QRect(70, 330, 650, 44));
     credit->setAlignment(Qt::AlignCenter);
     Controls::setFont(credit, 11);
     auto *web = Controls::label(m_logoPanel, QStringLiteral("lbl_web"), QStringLiteral("www.vivosim.example.org"),
@@ -118,9 +122,15 @@ void FrontPage::buildLogoPanel()
 
 void FrontPage::buildChoices()
 {
-    m_modeFrame = Controls::frame(this, QStringLiteral("Frame_Mode"), QStringLiteral("Click your choice"), QRect(420, 120, 300, 320));
+    m_modeFrame = Controls::frame(this, QStringLiteral("Frame_Mode"), QStringLiteral("Click your choice"),
+                                  QRect(420, 120, 300, 320));
     Controls::setFont(m_modeFrame, 11, true);
-    struct Choice { QString name; const char *caption; void (FrontPage::*handler)(); };
+    struct Choice
+    {
+        QString name;
+        const char *caption;
+        void (FrontPage::*handler)();
+    };
     const Choice choices[] = {
         {m_setup.tutorialButton, "&Tutorial", &FrontPage::tutorialClicked},
         {m_setup.examButton, "&Examination", &FrontPage::examinationClicked},
@@ -174,9 +184,7 @@ void FrontPage::load()
 {
     for (const FrontPageSetup::LoadStep step : m_setup.loadOrder) {
         switch (step) {
-        case FrontPageSetup::LoadStep::InitHelp:
-            InitHelpFile(this);
-            break;
+        case FrontPageSetup::LoadStep::InitHelp: InitHelpFile(this); break;
         case FrontPageSetup::LoadStep::ScreenCheck:
             if (!ScreenCheck::confirmScreen(this))
                 return;
@@ -189,9 +197,7 @@ void FrontPage::load()
             RemoveCloseMenu(this);
             CentreForm(this);
             break;
-        case FrontPageSetup::LoadStep::ResetState:
-            resetPractical();
-            break;
+        case FrontPageSetup::LoadStep::ResetState: resetPractical(); break;
         }
     }
 }

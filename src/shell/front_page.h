@@ -86,10 +86,10 @@ protected:
     // Opening hides the mode frame; a refused password leaves the gateway
     // open with the focus in its entry; Cancel shows the mode frame again.
     virtual void openGateway();
-    virtual void passwordRefused() {}
+    virtual void passwordRefused() { }
     virtual void gatewayCancelled();
     // Called as Tutorial or Examination is chosen.
-    virtual void modeChosen() {}
+    virtual void modeChosen() { }
 
 private:
     void Timer1_Timer();

@@ -1,7 +1,5 @@
 #include "shell/shell_windows.h"
 
-#include "shell/practicals.h"
-
 #include "shell/frm_heart_main.h"
 #include "shell/frm_il_main.h"
 #include "shell/frm_instruct.h"
@@ -9,6 +7,7 @@
 #include "shell/frm_rab_main.h"
 #include "shell/frm_selection.h"
 #include "shell/frm_vivosim.h"
+#include "shell/practicals.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 

@@ -15,9 +15,9 @@ public:
     explicit FormWindow(const QString &name, QWidget *parent = nullptr);
 
     // Runs once, right after creation, when the window is first shown or loaded.
-    virtual void load() {}
+    virtual void load() { }
     // Runs once as the window is unloaded, by any means.
-    virtual void unloaded() {}
+    virtual void unloaded() { }
 
     void setCloseRefused(bool refused) { m_closeRefused = refused; }
     bool closeRefused() const { return m_closeRefused; }

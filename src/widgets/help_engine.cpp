@@ -69,8 +69,7 @@ void run(QWidget *owner, const QString &helpFile, int command, qint32 context)
             v->close();
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

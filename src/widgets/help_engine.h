@@ -12,9 +12,9 @@ class HelpViewer;
 namespace HelpEngine {
 
 enum Command : int {
-    ShowTopic = 1,  // show topic <context> of the file
-    Quit = 2,       // close the file's help window
-    ForceFile = 9,  // show the file, at its contents unless already on show
+    ShowTopic = 1, // show topic <context> of the file
+    Quit = 2,      // close the file's help window
+    ForceFile = 9, // show the file, at its contents unless already on show
 };
 
 void run(QWidget *owner, const QString &helpFile, int command, qint32 context);

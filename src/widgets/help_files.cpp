@@ -16,8 +16,7 @@ namespace HelpFiles {
 QString applicationHelpPath(const QString &folder)
 {
     const QString name = QStringLiteral("Vivosim.HLP");
-    return folder.trimmed().endsWith(QLatin1Char('/')) ? folder + name
-                                                      : folder + QLatin1Char('/') + name;
+    return folder.trimmed().endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
 QString applicationHelpFile()

@@ -27,8 +27,8 @@ HelpViewer::HelpViewer(const QString &helpFileName, const QString &pagePath)
     if (QFile::exists(pagePath)) {
         m_found = true;
         m_browser->setSource(QUrl::fromLocalFile(pagePath));
-        setWindowTitle(QStringLiteral("Vivosim Help - %1").arg(m_browser->documentTitle().isEmpty()
-                                                              ? helpFileName : m_browser->documentTitle()));
+        setWindowTitle(QStringLiteral("Vivosim Help - %1")
+                           .arg(m_browser->documentTitle().isEmpty() ? helpFileName : m_browser->documentTitle()));
     } else {
         m_browser->setHtml(QStringLiteral("<h2>Help not available</h2>"
                                           "<p>The help file \"%1\" could not be found beside the program.</p>"

@@ -16,8 +16,8 @@ void NumberBox::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
     const bool backspace = event->key() == Qt::Key_Backspace;
-    const bool allowed = text.size() == 1 && (text[0].isDigit() || text[0] == u'.')
-                         && text[0].unicode() < 128 && !(event->modifiers() & Qt::ControlModifier);
+    const bool allowed = text.size() == 1 && (text[0].isDigit() || text[0] == u'.') && text[0].unicode() < 128
+        && !(event->modifiers() & Qt::ControlModifier);
     // A typed character replaces the selection, so the selection counts as gone.
     const qsizetype kept = this->text().size() - selectedText().size();
     const bool fits = m_typedLength < 0 || kept < m_typedLength;
@@ -47,7 +47,10 @@ namespace {
 class MaskStyle final : public QProxyStyle
 {
 public:
-    explicit MaskStyle(QChar mask) : m_mask(mask) {}
+    explicit MaskStyle(QChar mask)
+        : m_mask(mask)
+    {
+    }
     int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                   QStyleHintReturn *returnData) const override
     {

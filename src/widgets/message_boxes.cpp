@@ -70,8 +70,8 @@ Answer show(QWidget *parent, const Request &request)
 {
     if (handler())
         return handler()(request);
-    QMessageBox box(qtIcon(request.icon), request.title.isEmpty() ? applicationTitle() : request.title,
-                    request.text, qtButtons(request.buttons), parent);
+    QMessageBox box(qtIcon(request.icon), request.title.isEmpty() ? applicationTitle() : request.title, request.text,
+                    qtButtons(request.buttons), parent);
     box.setDefaultButton(qtButton(request.defaultAnswer));
     return fromQt(box.exec(), request.buttons);
 }

@@ -17,7 +17,7 @@ enum class Answer { Ok, Cancel, Yes, No };
 struct Request
 {
     QString text;
-    QString title;      // empty means the application's title "Vivosim"
+    QString title; // empty means the application's title "Vivosim"
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     Answer defaultAnswer = Answer::Ok;
@@ -27,8 +27,7 @@ using Handler = std::function<Answer(const Request &)>;
 
 // Shows the box modally and returns the button chosen.
 Answer show(QWidget *parent, const Request &request);
-Answer inform(QWidget *parent, const QString &text, const QString &title = QString(),
-              Icon icon = Icon::None);
+Answer inform(QWidget *parent, const QString &text, const QString &title = QString(), Icon icon = Icon::None);
 
 // Routes every box to the handler instead of the screen; an empty handler
 // restores the real boxes.

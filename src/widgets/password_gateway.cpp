@@ -76,8 +76,7 @@ void PasswordGateway::submit()
 bool PasswordGateway::passes(const QString &typed, const QString &password) const
 {
     switch (m_setup.rule) {
-    case PasswordGatewaySetup::Rule::NewPassword:
-        return Passwords::longEnough(password);
+    case PasswordGatewaySetup::Rule::NewPassword: return Passwords::longEnough(password);
     case PasswordGatewaySetup::Rule::StoredPassword:
         Q_ASSERT(m_setup.storedPassword);
         return Passwords::matches(m_setup.storedPassword(), typed);

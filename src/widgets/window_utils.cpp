@@ -1,7 +1,7 @@
 #include "widgets/window_utils.h"
 
-#include "widgets/form_window.h"
 #include "core/numbers.h"
+#include "widgets/form_window.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -53,8 +53,8 @@ int centredOffset(float outerTwips, float innerTwips)
 void CentreForm(QWidget *window)
 {
     const QSize frame = window->frameGeometry().size();
-    const int left = centredOffset(static_cast<float>(Twips::screenWidth()),
-                                   static_cast<float>(Twips::fromPixels(frame.width())));
+    const int left
+        = centredOffset(static_cast<float>(Twips::screenWidth()), static_cast<float>(Twips::fromPixels(frame.width())));
     const int top = centredOffset(static_cast<float>(Twips::screenHeight()),
                                   static_cast<float>(Twips::fromPixels(frame.height())));
     window->move(Twips::toPixels(left), Twips::toPixels(top));
@@ -63,8 +63,7 @@ void CentreForm(QWidget *window)
 void RemoveCloseMenu(QWidget *window)
 {
     Qt::WindowFlags flags = window->windowFlags();
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-             | Qt::WindowMinimizeButtonHint;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
     flags &= ~(Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     const bool wasVisible = window->isVisible();
     window->setWindowFlags(flags);

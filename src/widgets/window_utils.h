@@ -16,7 +16,7 @@ int toPixels(int twips);
 int fromPixels(int pixels);
 QRect rect(int left, int top, int width, int height);
 QPoint point(int x, int y);
-int screenWidth();   // the primary screen's width in twips
+int screenWidth(); // the primary screen's width in twips
 int screenHeight();
 
 } // namespace Twips

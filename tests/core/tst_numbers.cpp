@@ -77,14 +77,22 @@ void TestNumbers::singleText_data()
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("fraction") << 0.8f << "0.8" << " .8";
-    QTest::newRow("seven digits") << 4.0f / 3.0f << "1.333333" << " 1.333333";
-    QTest::newRow("whole") << 12.0f << "12" << " 12";
-    QTest::newRow("negative fraction") << -0.25f << "-0.25" << "-.25";
-    QTest::newRow("zero") << 0.0f << "0" << " 0";
-    QTest::newRow("ratio") << 0.4f / 0.32f << "1.25" << " 1.25";
-    QTest::newRow("large") << 1.0e7f << "1E+07" << " 1E+07";
-    QTest::newRow("single precision sum") << (0.1f + 0.2f) << "0.3" << " .3";
+    QTest::newRow("fraction") << 0.8f << "0.8"
+                              << " .8";
+    QTest::newRow("seven digits") << 4.0f / 3.0f << "1.333333"
+                                  << " 1.333333";
+    QTest::newRow("whole") << 12.0f << "12"
+                           << " 12";
+    QTest::newRow("negative fraction") << -0.25f << "-0.25"
+                                       << "-.25";
+    QTest::newRow("zero") << 0.0f << "0"
+                          << " 0";
+    QTest::newRow("ratio") << 0.4f / 0.32f << "1.25"
+                           << " 1.25";
+    QTest::newRow("large") << 1.0e7f << "1E+07"
+                           << " 1E+07";
+    QTest::newRow("single precision sum") << (0.1f + 0.2f) << "0.3"
+                                          << " .3";
 }
 
 void TestNumbers::singleText()
@@ -141,11 +149,16 @@ void TestNumbers::passwords_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("three letters among blanks") << "  abc  " << "ABC" << false;
-    QTest::newRow("four lower-case letters") << "abcd" << "ABCD" << true;
-    QTest::newRow("inner blank kept") << "ab cd" << "AB CD" << true;
-    QTest::newRow("empty") << "" << "" << false;
-    QTest::newRow("ten characters") << "abcdefghij" << "ABCDEFGHIJ" << true;
+    QTest::newRow("three letters among blanks") << "  abc  "
+                                                << "ABC" << false;
+    QTest::newRow("four lower-case letters") << "abcd"
+                                             << "ABCD" << true;
+    QTest::newRow("inner blank kept") << "ab cd"
+                                      << "AB CD" << true;
+    QTest::newRow("empty") << ""
+                           << "" << false;
+    QTest::newRow("ten characters") << "abcdefghij"
+                                    << "ABCDEFGHIJ" << true;
 }
 
 void TestNumbers::passwords()

@@ -33,5 +33,4 @@ void defineStubs(const QStringList &names)
         WindowRegistry::define(name, [name] { return new StubExperimentWindow(name); });
 }
 
-
 } // namespace ShellFixture

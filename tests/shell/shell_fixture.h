@@ -1,12 +1,12 @@
 #pragma once
 
+#include "shell/practicals.h"
 #include "support/seams/fake_clock.h"
 #include "support/seams/run_folder.h"
 #include "support/seams/scripted_random.h"
 #include "support/windows/message_box_script.h"
 #include "support/windows/test_windows.h"
 #include "support/windows/window_probe.h"
-#include "shell/practicals.h"
 #include "widgets/form_window.h"
 
 #include <QPushButton>
@@ -18,7 +18,11 @@ class StubExperimentWindow final : public FormWindow
     Q_OBJECT
 
 public:
-    explicit StubExperimentWindow(const QString &name) : FormWindow(name) { setClientSize(200, 100); }
+    explicit StubExperimentWindow(const QString &name)
+        : FormWindow(name)
+    {
+        setClientSize(200, 100);
+    }
 };
 
 // An experiment window whose practical cannot start (its drug file is
@@ -28,7 +32,10 @@ class RefusingExperimentWindow final : public FormWindow
     Q_OBJECT
 
 public:
-    explicit RefusingExperimentWindow(const QString &name) : FormWindow(name) {}
+    explicit RefusingExperimentWindow(const QString &name)
+        : FormWindow(name)
+    {
+    }
     void load() override;
 };
 

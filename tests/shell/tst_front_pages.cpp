@@ -1,14 +1,14 @@
-#include "shell/front_page.h"
 #include "heart/model/heart_state.h"
-#include "widgets/help_engine.h"
-#include "widgets/help_viewer.h"
 #include "ileum/model/ileum_state.h"
-#include "widgets/image_control.h"
-#include "widgets/input_boxes.h"
-#include "shell/logo_panel.h"
 #include "oesophagus/model/oesophagus_state.h"
 #include "rabbit/model/rabbit_state.h"
+#include "shell/front_page.h"
+#include "shell/logo_panel.h"
 #include "shell/shell_fixture.h"
+#include "widgets/help_engine.h"
+#include "widgets/help_viewer.h"
+#include "widgets/image_control.h"
+#include "widgets/input_boxes.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
@@ -16,8 +16,8 @@
 #include <QLabel>
 #include <QTimer>
 
-using WindowProbe::click;
 using ShellFixture::practicals;
+using WindowProbe::click;
 
 namespace {
 
@@ -48,39 +48,97 @@ struct Page
 QList<Page> pages()
 {
     return {
-        {WindowNames::HeartFront, "Vivosim - Heart T1.01", "Frm_logo", false, "Cmd_Tutorial", "cmd_exam", "Cmd_Exit",
-         "Frame_Password", "Txt_PassWord", "Cmd_Ok_Password", "Cmd_Cancel_Password", "GateWay For Examination Mode",
-         QLatin1Char('x'), "Invalid Password.  Password should be atleat 4 character ", "heart.hlp", WindowNames::Heart,
-         {WindowNames::HeartQuestion, WindowNames::Heart, WindowNames::HeartTable}, [] { return int(practicals().heart.Heart_Mode); },
+        {WindowNames::HeartFront,
+         "Vivosim - Heart T1.01",
+         "Frm_logo",
+         false,
+         "Cmd_Tutorial",
+         "cmd_exam",
+         "Cmd_Exit",
+         "Frame_Password",
+         "Txt_PassWord",
+         "Cmd_Ok_Password",
+         "Cmd_Cancel_Password",
+         "GateWay For Examination Mode",
+         QLatin1Char('x'),
+         "Invalid Password.  Password should be atleat 4 character ",
+         "heart.hlp",
+         WindowNames::Heart,
+         {WindowNames::HeartQuestion, WindowNames::Heart, WindowNames::HeartTable},
+         [] { return int(practicals().heart.Heart_Mode); },
          [] { return practicals().heart.Heart_Password; },
          [] {
              practicals().heart.Heart_Mode = Heart::Mode::Exam2;
              practicals().heart.Heart_Password = QStringLiteral("OLDPASS   ");
          },
          true},
-        {WindowNames::IleumFront, " Vivosim - Ileum T1.00", "Frm_logo", true, "Cmd_Tut", "cmd_exam", "Cmd_quit",
-         "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char(' '),
-         "Invalid Passord.  Password should be atleat 4 character ", "ileum.hlp", WindowNames::Ileum,
-         {WindowNames::Ileum, WindowNames::IleumExam}, [] { return int(practicals().ileum.Ileum_Mode); }, [] { return practicals().ileum.Ileum_Password; },
+        {WindowNames::IleumFront,
+         " Vivosim - Ileum T1.00",
+         "Frm_logo",
+         true,
+         "Cmd_Tut",
+         "cmd_exam",
+         "Cmd_quit",
+         "Frame_Pass",
+         "Txt_PassW",
+         "Cmd_ok",
+         "Cmd_Cancel",
+         " GateWay For Examination Mode",
+         QLatin1Char(' '),
+         "Invalid Passord.  Password should be atleat 4 character ",
+         "ileum.hlp",
+         WindowNames::Ileum,
+         {WindowNames::Ileum, WindowNames::IleumExam},
+         [] { return int(practicals().ileum.Ileum_Mode); },
+         [] { return practicals().ileum.Ileum_Password; },
          [] {
              practicals().ileum.Ileum_Mode = ileum::Mode::Examination;
              practicals().ileum.Ileum_Password = QStringLiteral("OLDPASS");
          },
          false},
-        {WindowNames::OesoFront, " Vivosim-Oesophagus T1.00", "Frm_logo", true, "Cmd_Tut", "cmd_exam", "Cmd_quit",
-         "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char(' '),
-         "Invalid Passord.  Password should be atleat 4 character ", "oesopha.hlp", WindowNames::Oesophagus,
-         {WindowNames::Oesophagus, WindowNames::OesoTable}, [] { return int(practicals().oesophagus.Oeso_Mode); },
+        {WindowNames::OesoFront,
+         " Vivosim-Oesophagus T1.00",
+         "Frm_logo",
+         true,
+         "Cmd_Tut",
+         "cmd_exam",
+         "Cmd_quit",
+         "Frame_Pass",
+         "Txt_PassW",
+         "Cmd_ok",
+         "Cmd_Cancel",
+         " GateWay For Examination Mode",
+         QLatin1Char(' '),
+         "Invalid Passord.  Password should be atleat 4 character ",
+         "oesopha.hlp",
+         WindowNames::Oesophagus,
+         {WindowNames::Oesophagus, WindowNames::OesoTable},
+         [] { return int(practicals().oesophagus.Oeso_Mode); },
          [] { return practicals().oesophagus.Oeso_Password; },
          [] {
              practicals().oesophagus.Oeso_Mode = Mod_Oeso::Mode::Examination;
              practicals().oesophagus.Oeso_Password = QStringLiteral("OLDPASS");
          },
          false},
-        {WindowNames::RabbitFront, "Vivosim - Rabbit T1.01", "logo_frm", false, "Cmd_Tut", "cmd_exam", "Cmd_quit",
-         "Frame_Pass", "Txt_PassW", "Cmd_ok", "Cmd_Cancel", " GateWay For Examination Mode", QLatin1Char('x'),
-         "Invalid Passord.  Password should be atleast 4 character ", "rabbit.hlp", WindowNames::Rabbit,
-         {WindowNames::Rabbit, WindowNames::RabbitTable}, [] { return int(practicals().rabbit.Rab_Mode); }, [] { return practicals().rabbit.Rab_Password; },
+        {WindowNames::RabbitFront,
+         "Vivosim - Rabbit T1.01",
+         "logo_frm",
+         false,
+         "Cmd_Tut",
+         "cmd_exam",
+         "Cmd_quit",
+         "Frame_Pass",
+         "Txt_PassW",
+         "Cmd_ok",
+         "Cmd_Cancel",
+         " GateWay For Examination Mode",
+         QLatin1Char('x'),
+         "Invalid Passord.  Password should be atleast 4 character ",
+         "rabbit.hlp",
+         WindowNames::Rabbit,
+         {WindowNames::Rabbit, WindowNames::RabbitTable},
+         [] { return int(practicals().rabbit.Rab_Mode); },
+         [] { return practicals().rabbit.Rab_Password; },
          [] {
              practicals().rabbit.Rab_Mode = Rab_eye::Mode::Examination;
              practicals().rabbit.Rab_Password = QStringLiteral("OLDPASS   ");
@@ -239,10 +297,14 @@ void TestFrontPages::passwordRules_data()
     QTest::addColumn<bool>("accepted");
     for (const Page &p : pages()) {
         const QByteArray name = p.window.toLatin1();
-        QTest::newRow(name + ": three letters among blanks") << p << "  abc " << "" << false;
-        QTest::newRow(name + ": four lower-case letters") << p << "abcd" << "ABCD" << true;
-        QTest::newRow(name + ": inner blank kept") << p << "ab cd" << "AB CD" << true;
-        QTest::newRow(name + ": empty") << p << "" << "" << false;
+        QTest::newRow(name + ": three letters among blanks") << p << "  abc "
+                                                             << "" << false;
+        QTest::newRow(name + ": four lower-case letters") << p << "abcd"
+                                                          << "ABCD" << true;
+        QTest::newRow(name + ": inner blank kept") << p << "ab cd"
+                                                   << "AB CD" << true;
+        QTest::newRow(name + ": empty") << p << ""
+                                        << "" << false;
     }
 }
 

@@ -1,5 +1,5 @@
-#include "widgets/program_end.h"
 #include "shell/shell_fixture.h"
+#include "widgets/program_end.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
@@ -19,7 +19,8 @@ void TestScreenWarning::warningOnEveryFrontPage_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<bool>("carryOn");
-    for (const QString &page : {WindowNames::HeartFront, WindowNames::IleumFront, WindowNames::OesoFront, WindowNames::RabbitFront}) {
+    for (const QString &page :
+         {WindowNames::HeartFront, WindowNames::IleumFront, WindowNames::OesoFront, WindowNames::RabbitFront}) {
         QTest::newRow(qPrintable(page + QStringLiteral(": Yes"))) << page << true;
         QTest::newRow(qPrintable(page + QStringLiteral(": No"))) << page << false;
     }
@@ -36,7 +37,8 @@ void TestScreenWarning::warningOnEveryFrontPage()
 
     QCOMPARE(boxes.count(), 1);
     const MessageBoxes::Request warning = boxes.last();
-    QVERIFY(warning.text.startsWith(QStringLiteral("You are probably using a low/high resolution screen. This program works properly with 800x600 screen resolution only.")));
+    QVERIFY(warning.text.startsWith(QStringLiteral("You are probably using a low/high resolution screen. This program "
+                                                   "works properly with 800x600 screen resolution only.")));
     QVERIFY(warning.text.endsWith(QStringLiteral("on the task bar. Do you want to continue ?")));
     QCOMPARE(warning.title, QStringLiteral("WARNING - screen resolution NOT supported"));
     QCOMPARE(warning.buttons, MessageBoxes::Buttons::YesNo);

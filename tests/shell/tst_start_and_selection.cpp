@@ -1,11 +1,11 @@
 #include "shell/frm_selection.h"
 #include "shell/frm_vivosim.h"
+#include "shell/shell_fixture.h"
 #include "widgets/help_engine.h"
-#include "widgets/help_viewer.h"
 #include "widgets/help_files.h"
+#include "widgets/help_viewer.h"
 #include "widgets/image_control.h"
 #include "widgets/program_end.h"
-#include "shell/shell_fixture.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
@@ -102,10 +102,14 @@ void TestStartAndSelection::productHelpTopics_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("heading");
-    QTest::newRow("Introduction") << "Cmd_intro" << "Introduction";
-    QTest::newRow("History") << "Cmd_history" << "History";
-    QTest::newRow("Software-Info") << "Cmd_Soft" << "Software-Info";
-    QTest::newRow("Acknowledgements") << "Cmd_ack" << "Acknowledgements";
+    QTest::newRow("Introduction") << "Cmd_intro"
+                                  << "Introduction";
+    QTest::newRow("History") << "Cmd_history"
+                             << "History";
+    QTest::newRow("Software-Info") << "Cmd_Soft"
+                                   << "Software-Info";
+    QTest::newRow("Acknowledgements") << "Cmd_ack"
+                                      << "Acknowledgements";
 }
 
 void TestStartAndSelection::productHelpTopics()
@@ -139,7 +143,8 @@ void TestStartAndSelection::productHelpTopics()
     if (scroll->value() < scroll->maximum())
         QVERIFY2(headingTop >= 0 && headingTop < 20, qPrintable(QString::number(headingTop)));
     else
-        QVERIFY2(headingTop >= 0 && headingTop < browser->viewport()->height(), qPrintable(QString::number(headingTop)));
+        QVERIFY2(headingTop >= 0 && headingTop < browser->viewport()->height(),
+                 qPrintable(QString::number(headingTop)));
 }
 
 void TestStartAndSelection::picturesOpenFrontPages_data()
@@ -147,10 +152,14 @@ void TestStartAndSelection::picturesOpenFrontPages_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("frontPage");
-    QTest::newRow("frog") << "Img_frog" << "Effect of Drugs on the Frog Oesophagus" << WindowNames::OesoFront;
-    QTest::newRow("guinea pig") << "Img_gpig" << "Bioassay of Histamine on the Guinea-Pig Ileum" << WindowNames::IleumFront;
-    QTest::newRow("heart") << "Img_heart" << "Effects of Drugs on the Frog Heart" << WindowNames::HeartFront;
-    QTest::newRow("rabbit") << "img_rabbit" << "Effects of Drugs on the Rabbit Eye" << WindowNames::RabbitFront;
+    QTest::newRow("frog") << "Img_frog"
+                          << "Effect of Drugs on the Frog Oesophagus" << WindowNames::OesoFront;
+    QTest::newRow("guinea pig") << "Img_gpig"
+                                << "Bioassay of Histamine on the Guinea-Pig Ileum" << WindowNames::IleumFront;
+    QTest::newRow("heart") << "Img_heart"
+                           << "Effects of Drugs on the Frog Heart" << WindowNames::HeartFront;
+    QTest::newRow("rabbit") << "img_rabbit"
+                            << "Effects of Drugs on the Rabbit Eye" << WindowNames::RabbitFront;
 }
 
 void TestStartAndSelection::picturesOpenFrontPages()
@@ -207,10 +216,14 @@ void TestStartAndSelection::chooserOpensInstructions_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("helpFile");
-    QTest::newRow("Heart") << "Cmd_heart" << "heart.hlp";
-    QTest::newRow("Ileum") << "Cmd_ileum" << "ileum.hlp";
-    QTest::newRow("Frog") << "Cmd_frog" << "oesopha.hlp";
-    QTest::newRow("Rabbit") << "Cmd_rabbit" << "rabbit.hlp";
+    QTest::newRow("Heart") << "Cmd_heart"
+                           << "heart.hlp";
+    QTest::newRow("Ileum") << "Cmd_ileum"
+                           << "ileum.hlp";
+    QTest::newRow("Frog") << "Cmd_frog"
+                          << "oesopha.hlp";
+    QTest::newRow("Rabbit") << "Cmd_rabbit"
+                            << "rabbit.hlp";
 }
 
 void TestStartAndSelection::chooserOpensInstructions()

@@ -1,9 +1,9 @@
 #include "core/asset_paths.h"
+#include "support/seams/run_folder.h"
+#include "support/windows/test_windows.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/help_viewer.h"
-#include "support/seams/run_folder.h"
-#include "support/windows/test_windows.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -48,10 +48,14 @@ void TestHelp::pageKey_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("key");
-    QTest::newRow("product help without extension") << "vivosim" << "vivosim";
-    QTest::newRow("application help in a folder") << "/opt/vivosim/Vivosim.HLP" << "vivosim";
-    QTest::newRow("instructions") << "oesopha.hlp" << "oesopha";
-    QTest::newRow("backslash folder") << "C:\\Vivosim\\rabbit.hlp" << "rabbit";
+    QTest::newRow("product help without extension") << "vivosim"
+                                                    << "vivosim";
+    QTest::newRow("application help in a folder") << "/opt/vivosim/Vivosim.HLP"
+                                                  << "vivosim";
+    QTest::newRow("instructions") << "oesopha.hlp"
+                                  << "oesopha";
+    QTest::newRow("backslash folder") << "C:\\Vivosim\\rabbit.hlp"
+                                      << "rabbit";
 }
 
 void TestHelp::pageKey()
@@ -65,9 +69,12 @@ void TestHelp::applicationHelpPath_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("path");
-    QTest::newRow("folder without separator") << "/opt/vivosim" << "/opt/vivosim/Vivosim.HLP";
-    QTest::newRow("root folder") << "/" << "/Vivosim.HLP";
-    QTest::newRow("separator before a blank") << "/opt/ " << "/opt/ Vivosim.HLP";
+    QTest::newRow("folder without separator") << "/opt/vivosim"
+                                              << "/opt/vivosim/Vivosim.HLP";
+    QTest::newRow("root folder") << "/"
+                                 << "/Vivosim.HLP";
+    QTest::newRow("separator before a blank") << "/opt/ "
+                                              << "/opt/ Vivosim.HLP";
 }
 
 void TestHelp::applicationHelpPath()

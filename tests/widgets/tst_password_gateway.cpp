@@ -166,44 +166,61 @@ void TestPasswordGateway::rules_data()
 
     // The front pages: the supervisor sets a password of four characters or more.
     QTest::newRow("new: four lower-case letters")
-        << Rule::NewPassword << "" << false << true << "abcd" << Action::Ok << "accepted" << "abcd";
+        << Rule::NewPassword << "" << false << true << "abcd" << Action::Ok << "accepted"
+        << "abcd";
     QTest::newRow("new: inner blank kept, by Enter")
-        << Rule::NewPassword << "" << false << true << "ab cd" << Action::Enter << "accepted" << "ab cd";
+        << Rule::NewPassword << "" << false << true << "ab cd" << Action::Enter << "accepted"
+        << "ab cd";
     QTest::newRow("new: three letters among blanks")
-        << Rule::NewPassword << "" << false << true << "  abc " << Action::Ok << "refused" << "";
-    QTest::newRow("new: empty") << Rule::NewPassword << "" << false << true << "" << Action::Ok << "refused" << "";
+        << Rule::NewPassword << "" << false << true << "  abc " << Action::Ok << "refused"
+        << "";
+    QTest::newRow("new: empty") << Rule::NewPassword << "" << false << true << "" << Action::Ok << "refused"
+                                << "";
     QTest::newRow("new: blanks only, emptied")
-        << Rule::NewPassword << "" << false << true << "   " << Action::Ok << "refused" << "";
+        << Rule::NewPassword << "" << false << true << "   " << Action::Ok << "refused"
+        << "";
     QTest::newRow("new: cancel") << Rule::NewPassword << "" << false << true << "ab" << Action::Cancel << "cancelled"
                                  << "ab";
 
     // The heart's Return and supervisor gateways: blanks are refused as typed.
     QTest::newRow("heart: other case, blanks round it")
-        << Rule::StoredPassword << "ABCD      " << true << true << " abcd " << Action::Ok << "accepted" << " abcd ";
+        << Rule::StoredPassword << "ABCD      " << true << true << " abcd " << Action::Ok << "accepted"
+        << " abcd ";
     QTest::newRow("heart: right, by Enter")
-        << Rule::StoredPassword << "ABCD      " << true << true << "ABCD" << Action::Enter << "accepted" << "ABCD";
+        << Rule::StoredPassword << "ABCD      " << true << true << "ABCD" << Action::Enter << "accepted"
+        << "ABCD";
     QTest::newRow("heart: wrong, emptied")
-        << Rule::StoredPassword << "ABCD      " << true << true << "abce" << Action::Ok << "refused" << "";
+        << Rule::StoredPassword << "ABCD      " << true << true << "abce" << Action::Ok << "refused"
+        << "";
     QTest::newRow("heart: wrong by Enter, emptied")
-        << Rule::StoredPassword << "ABCD      " << true << true << "abc" << Action::Enter << "refused" << "";
-    QTest::newRow("heart: blanks kept")
-        << Rule::StoredPassword << "ABCD      " << true << true << "   " << Action::Ok << "refused" << "   ";
+        << Rule::StoredPassword << "ABCD      " << true << true << "abc" << Action::Enter << "refused"
+        << "";
+    QTest::newRow("heart: blanks kept") << Rule::StoredPassword << "ABCD      " << true << true << "   " << Action::Ok
+                                        << "refused"
+                                        << "   ";
     QTest::newRow("heart: empty, even against a blank password")
-        << Rule::StoredPassword << "          " << true << true << "" << Action::Ok << "refused" << "";
+        << Rule::StoredPassword << "          " << true << true << "" << Action::Ok << "refused"
+        << "";
     QTest::newRow("heart: cancel") << Rule::StoredPassword << "ABCD      " << true << true << "abcd" << Action::Cancel
-                                   << "cancelled" << "abcd";
+                                   << "cancelled"
+                                   << "abcd";
 
     // The ileum's scoring window: every entry goes to the match, and only OK checks.
     QTest::newRow("ileum: other case, blanks round it")
-        << Rule::StoredPassword << "SUP1" << false << false << " sup1 " << Action::Ok << "accepted" << " sup1 ";
+        << Rule::StoredPassword << "SUP1" << false << false << " sup1 " << Action::Ok << "accepted"
+        << " sup1 ";
     QTest::newRow("ileum: wrong, emptied")
-        << Rule::StoredPassword << "SUP1" << false << false << "sup12" << Action::Ok << "refused" << "";
+        << Rule::StoredPassword << "SUP1" << false << false << "sup12" << Action::Ok << "refused"
+        << "";
     QTest::newRow("ileum: blanks, emptied")
-        << Rule::StoredPassword << "SUP1" << false << false << "  " << Action::Ok << "refused" << "";
+        << Rule::StoredPassword << "SUP1" << false << false << "  " << Action::Ok << "refused"
+        << "";
     QTest::newRow("ileum: empty matches an empty password")
-        << Rule::StoredPassword << "" << false << false << "" << Action::Ok << "accepted" << "";
+        << Rule::StoredPassword << "" << false << false << "" << Action::Ok << "accepted"
+        << "";
     QTest::newRow("ileum: Enter does nothing")
-        << Rule::StoredPassword << "SUP1" << false << false << "sup1" << Action::Enter << "nothing" << "sup1";
+        << Rule::StoredPassword << "SUP1" << false << false << "sup1" << Action::Enter << "nothing"
+        << "sup1";
 }
 
 void TestPasswordGateway::rules()
@@ -235,15 +252,9 @@ void TestPasswordGateway::rules()
     QTest::keyClicks(entry, typed);
     QCOMPARE(entry->text(), typed);
     switch (action) {
-    case Action::Ok:
-        QTest::mouseClick(gateway->okButton(), Qt::LeftButton);
-        break;
-    case Action::Enter:
-        QTest::keyClick(entry, Qt::Key_Return);
-        break;
-    case Action::Cancel:
-        QTest::mouseClick(gateway->cancelButton(), Qt::LeftButton);
-        break;
+    case Action::Ok: QTest::mouseClick(gateway->okButton(), Qt::LeftButton); break;
+    case Action::Enter: QTest::keyClick(entry, Qt::Key_Return); break;
+    case Action::Cancel: QTest::mouseClick(gateway->cancelButton(), Qt::LeftButton); break;
     }
 
     const QString password = typed.trimmed().toUpper();

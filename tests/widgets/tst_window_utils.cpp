@@ -1,6 +1,6 @@
+#include "support/windows/test_windows.h"
 #include "widgets/form_window.h"
 #include "widgets/input_boxes.h"
-#include "support/windows/test_windows.h"
 #include "widgets/window_registry.h"
 #include "widgets/window_utils.h"
 
@@ -14,7 +14,11 @@ namespace {
 class CountingWindow final : public FormWindow
 {
 public:
-    explicit CountingWindow(const QString &name) : FormWindow(name) { setClientSize(300, 200); }
+    explicit CountingWindow(const QString &name)
+        : FormWindow(name)
+    {
+        setClientSize(300, 200);
+    }
     void load() override { ++loads; }
     void unloaded() override { ++unloads; }
     static inline int loads = 0;
@@ -54,7 +58,8 @@ void TestWindowUtils::init()
 {
     CountingWindow::loads = CountingWindow::unloads = 0;
     for (const char *name : {"WinA", "WinB"})
-        WindowRegistry::define(QString::fromLatin1(name), [name] { return new CountingWindow(QString::fromLatin1(name)); });
+        WindowRegistry::define(QString::fromLatin1(name),
+                               [name] { return new CountingWindow(QString::fromLatin1(name)); });
 }
 
 void TestWindowUtils::cleanup()
@@ -204,8 +209,10 @@ void TestWindowUtils::numberBoxKeys_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("digits and point") << "0.25" << "0.25";
-    QTest::newRow("letters and signs dropped") << "1a-2+e3 " << "123";
+    QTest::newRow("digits and point") << "0.25"
+                                      << "0.25";
+    QTest::newRow("letters and signs dropped") << "1a-2+e3 "
+                                               << "123";
 }
 
 void TestWindowUtils::numberBoxKeys()

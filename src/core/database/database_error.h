@@ -29,8 +29,7 @@ private:
 
 // The drugs a reader took from its file, in the file's row order, or the
 // reason it could not take them (then drugs is empty).
-template <typename Drug>
-struct DrugReading
+template <typename Drug> struct DrugReading
 {
     QVector<Drug> drugs;
     DatabaseError error;

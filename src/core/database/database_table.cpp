@@ -86,8 +86,8 @@ void DatabaseTable::load(QSqlDatabase &database, const QString &path)
     }
     QSqlQuery query(database);
     query.setForwardOnly(true);
-    const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
-                               .arg(columns.join(QStringLiteral(", ")), quoted(m_table));
+    const QString select
+        = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(columns.join(QStringLiteral(", ")), quoted(m_table));
     if (!query.exec(select)) {
         fail(QStringLiteral("cannot be read: %1.").arg(engineText(query.lastError())));
         return;
@@ -113,10 +113,11 @@ void DatabaseTable::requireRows(int least, int most)
         fail(QStringLiteral("has no rows in table \"%1\".").arg(m_table));
     else if (count < least)
         fail(QStringLiteral("has only %1 rows in table \"%2\"; at least %3 are needed.")
-                 .arg(count).arg(m_table).arg(least));
+                 .arg(count)
+                 .arg(m_table)
+                 .arg(least));
     else if (count > most)
-        fail(QStringLiteral("has %1 rows in table \"%2\"; at most %3 can be used.")
-                 .arg(count).arg(m_table).arg(most));
+        fail(QStringLiteral("has %1 rows in table \"%2\"; at most %3 can be used.").arg(count).arg(m_table).arg(most));
 }
 
 QVector<int> DatabaseTable::allRows() const

@@ -20,10 +20,9 @@ QStringList layoutProblems(const QString &path, const DrugFileLayout &layout)
     return {};
 }
 
-template <typename Drug>
-QStringList fileProblems(const QString &path, const DrugFileLayout &layout,
-                         DrugReading<Drug> (*read)(const QString &),
-                         QStringList (*rules)(const QVector<Drug> &))
+template <typename Drug> QStringList fileProblems(const QString &path, const DrugFileLayout &layout,
+                                                  DrugReading<Drug> (*read)(const QString &),
+                                                  QStringList (*rules)(const QVector<Drug> &))
 {
     const QStringList problems = layoutProblems(path, layout);
     if (!problems.isEmpty())

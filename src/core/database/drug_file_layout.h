@@ -13,6 +13,6 @@ struct DrugFileLayout
     QStringList fields;
 };
 
-const DrugFileLayout &heartDrugLayout();  // "F_Heart.mdb", table "heart_drug"
-const DrugFileLayout &oesoDrugLayout();   // "f_oeso.mdb", table "Oeso"
-const DrugFileLayout &rabDrugLayout();    // "Rab_Eye.mdb", table "R_Eye"
+const DrugFileLayout &heartDrugLayout(); // "F_Heart.mdb", table "heart_drug"
+const DrugFileLayout &oesoDrugLayout();  // "f_oeso.mdb", table "Oeso"
+const DrugFileLayout &rabDrugLayout();   // "Rab_Eye.mdb", table "R_Eye"

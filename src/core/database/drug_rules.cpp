@@ -34,7 +34,7 @@ const QStringList &heartKeys()
 {
     static const QStringList keys{
         QStringLiteral("Epi"), QStringLiteral("NEpi"), QStringLiteral("Iso"), QStringLiteral("Prop"),
-        QStringLiteral("Atr"), QStringLiteral("ACh"), QStringLiteral("KCl"), QStringLiteral("CaCl"),
+        QStringLiteral("Atr"), QStringLiteral("ACh"),  QStringLiteral("KCl"), QStringLiteral("CaCl"),
     };
     return keys;
 }
@@ -49,13 +49,14 @@ constexpr int highestBasalRate = 91;
 constexpr int lowestRate = 1;
 constexpr int highestRate = 255;
 
-void checkNamedRow(const QVector<HeartDrug> &drugs, int number, const QString &name,
-                   const QString &key, const QString &why, QStringList &problems)
+void checkNamedRow(const QVector<HeartDrug> &drugs, int number, const QString &name, const QString &key,
+                   const QString &why, QStringList &problems)
 {
     const int index = number - 1;
     if (index >= drugs.size())
         problems << QStringLiteral("There is no row %1; it must be %2 with the key \"%3\" (%4).")
-                        .arg(number).arg(name, key, why);
+                        .arg(number)
+                        .arg(name, key, why);
     else if (drugs.at(index).Name != name || drugs.at(index).key != key)
         problems << QStringLiteral("%1 has the key \"%2\"; row %3 must be %4 with the key \"%5\" (%6).")
                         .arg(rowName(index, drugs.at(index).Name), drugs.at(index).key)
@@ -70,33 +71,45 @@ void checkHeartRow(int index, const HeartDrug &drug, QStringList &problems)
         problems << QStringLiteral("%1 has the key \"%2\", which no interaction rule knows.").arg(row, drug.key);
     if (!isLeverPair(drug.L_StART, drug.L_End))
         problems << QStringLiteral("%1: the beat stroke L_StART %2, L_End %3 is not one of the lever's nine.")
-                        .arg(row).arg(drug.L_StART).arg(drug.L_End);
+                        .arg(row)
+                        .arg(drug.L_StART)
+                        .arg(drug.L_End);
     if (drug.hr_END < drug.hr_START)
         problems << QStringLiteral("%1: hr_END %2 is below hr_START %3.").arg(row).arg(drug.hr_END).arg(drug.hr_START);
     const int largestChange = std::max(drug.hr_START, drug.hr_END);
     if (drug.hr_indicator == u'I' && highestBasalRate + largestChange > highestRate)
         problems << QStringLiteral("%1: an increase of up to %2 beats/min can take the rate above %3.")
-                        .arg(row).arg(largestChange).arg(highestRate);
+                        .arg(row)
+                        .arg(largestChange)
+                        .arg(highestRate);
     if (drug.hr_indicator == u'D' && lowestBasalRate - largestChange < lowestRate)
         problems << QStringLiteral("%1: a decrease of up to %2 beats/min can take the rate below %3.")
-                        .arg(row).arg(largestChange).arg(lowestRate);
+                        .arg(row)
+                        .arg(largestChange)
+                        .arg(lowestRate);
 }
 
 // ---- oesophagus ----
 
 // A range the oesophagus draws whole numbers from: both ends whole numbers
 // within the field the drawn value goes into, the lowest first.
-void checkOesoRange(const QString &row, const QString &lowName, float low, const QString &highName,
-                    float high, int least, int most, QStringList &problems)
+void checkOesoRange(const QString &row, const QString &lowName, float low, const QString &highName, float high,
+                    int least, int most, QStringList &problems)
 {
     for (const auto &[name, value] : {std::pair{lowName, low}, std::pair{highName, high}}) {
         if (value != std::floor(value) || value < least || value > most)
             problems << QStringLiteral("%1: %2 %3 is not a whole number from %4 to %5.")
-                            .arg(row, name).arg(double(value)).arg(least).arg(most);
+                            .arg(row, name)
+                            .arg(double(value))
+                            .arg(least)
+                            .arg(most);
     }
     if (low > high)
         problems << QStringLiteral("%1: %2 %3 is above %4 %5.")
-                        .arg(row, lowName).arg(double(low)).arg(highName).arg(double(high));
+                        .arg(row, lowName)
+                        .arg(double(low))
+                        .arg(highName)
+                        .arg(double(high));
 }
 
 } // namespace
@@ -106,10 +119,11 @@ QStringList heartDrugProblems(const QVector<HeartDrug> &drugs)
     QStringList problems;
     if (drugs.size() != heartDrugCount)
         problems << QStringLiteral("There are %1 rows; the heart practical numbers its drugs 1 to %2.")
-                        .arg(drugs.size()).arg(heartDrugCount);
+                        .arg(drugs.size())
+                        .arg(heartDrugCount);
     for (const QString &key : heartKeys()) {
-        const auto count = std::count_if(drugs.begin(), drugs.end(),
-                                         [&](const HeartDrug &drug) { return drug.key == key; });
+        const auto count
+            = std::count_if(drugs.begin(), drugs.end(), [&](const HeartDrug &drug) { return drug.key == key; });
         if (count == 0)
             problems << QStringLiteral("No row has the key \"%1\".").arg(key);
         else if (count > 1)
@@ -133,20 +147,20 @@ QStringList oesoDrugProblems(const QVector<OesoDrug> &drugs)
     if (!drugs.isEmpty() && drugs.first().Drug != baseline)
         problems << QStringLiteral("The first row is \"%1\"; it must be \"%2\", the baseline solution.")
                         .arg(drugs.first().Drug, baseline);
-    for (const QString &name : {QStringLiteral("Acetylcholine"), QStringLiteral("Atropine"),
-                               QStringLiteral("Physostigmine")}) {
-        const bool found = std::any_of(drugs.begin(), drugs.end(),
-                                       [&](const OesoDrug &drug) { return drug.Drug == name; });
+    for (const QString &name :
+         {QStringLiteral("Acetylcholine"), QStringLiteral("Atropine"), QStringLiteral("Physostigmine")}) {
+        const bool found
+            = std::any_of(drugs.begin(), drugs.end(), [&](const OesoDrug &drug) { return drug.Drug == name; });
         if (!found)
             problems << QStringLiteral("No row is named exactly \"%1\"; the interaction rules need it.").arg(name);
     }
     for (int i = 0; i < drugs.size(); ++i) {
         const OesoDrug &drug = drugs.at(i);
         const QString row = rowName(i, drug.Drug);
-        checkOesoRange(row, QStringLiteral("speed1"), drug.speed1, QStringLiteral("speed2"), drug.speed2,
-                       0, 255, problems);
-        checkOesoRange(row, QStringLiteral("time1"), drug.time1, QStringLiteral("time2"), drug.time2,
-                       1, 65535, problems);
+        checkOesoRange(row, QStringLiteral("speed1"), drug.speed1, QStringLiteral("speed2"), drug.speed2, 0, 255,
+                       problems);
+        checkOesoRange(row, QStringLiteral("time1"), drug.time1, QStringLiteral("time2"), drug.time2, 1, 65535,
+                       problems);
     }
     return problems;
 }
@@ -168,13 +182,15 @@ QStringList rabDrugProblems(const QVector<RabDrug> &drugs)
         const RabDrug &drug = drugs.at(i);
         const QString row = rowName(i, drug.D_Name);
         if (drug.P_size1 > drug.P_size2)
-            problems << QStringLiteral("%1: P_size1 %2 is above P_size2 %3.")
-                            .arg(row).arg(drug.P_size1).arg(drug.P_size2);
-        for (const auto &[name, value] : {std::pair{QStringLiteral("P_size1"), drug.P_size1},
-                                          std::pair{QStringLiteral("P_size2"), drug.P_size2}}) {
+            problems
+                << QStringLiteral("%1: P_size1 %2 is above P_size2 %3.").arg(row).arg(drug.P_size1).arg(drug.P_size2);
+        for (const auto &[name, value] :
+             {std::pair{QStringLiteral("P_size1"), drug.P_size1}, std::pair{QStringLiteral("P_size2"), drug.P_size2}}) {
             if (value < smallestChange)
                 problems << QStringLiteral("%1: %2 %3 is below %4; the torch would close the pupil.")
-                                .arg(row, name).arg(value).arg(smallestChange);
+                                .arg(row, name)
+                                .arg(value)
+                                .arg(smallestChange);
         }
     }
     return problems;

@@ -11,18 +11,18 @@ struct HeartDrug
 {
     static constexpr int keyWidth = 6;
 
-    QString Name;             // trimmed; shown in the drug lists and on the drug label
-    QString key;              // trimmed, at most 6 characters; the interaction rules
-                              // compare it with "Epi", "NEpi", "Iso", "Prop", "Atr",
-                              // "ACh", "KCl" and "CaCl"; printed under the injection mark
-    float Dose = 0.0f;        // µg, shown in the dose box; does not change the response
-    QChar tone = u' ';        // 'I' increased, 'D' decreased, anything else no change
-    quint8 hr_START = 0;      // smallest heart-rate change, beats/min
-    quint8 hr_END = 0;        // largest heart-rate change, beats/min
-    quint8 L_StART = 0;       // upper end of the beat stroke, pixels from the paper's top
-    quint8 L_End = 0;         // lower end of the beat stroke, pixels from the paper's top
-    QChar hr_indicator = u' ';  // 'I' increase, 'D' decrease, 'O' arrest, 'P' keep the
-                                // previous drug's rate, anything else no change
+    QString Name;              // trimmed; shown in the drug lists and on the drug label
+    QString key;               // trimmed, at most 6 characters; the interaction rules
+                               // compare it with "Epi", "NEpi", "Iso", "Prop", "Atr",
+                               // "ACh", "KCl" and "CaCl"; printed under the injection mark
+    float Dose = 0.0f;         // µg, shown in the dose box; does not change the response
+    QChar tone = u' ';         // 'I' increased, 'D' decreased, anything else no change
+    quint8 hr_START = 0;       // smallest heart-rate change, beats/min
+    quint8 hr_END = 0;         // largest heart-rate change, beats/min
+    quint8 L_StART = 0;        // upper end of the beat stroke, pixels from the paper's top
+    quint8 L_End = 0;          // lower end of the beat stroke, pixels from the paper's top
+    QChar hr_indicator = u' '; // 'I' increase, 'D' decrease, 'O' arrest, 'P' keep the
+                               // previous drug's rate, anything else no change
 };
 
 // The heart window's drug table has room for ten drugs after its rest entry.

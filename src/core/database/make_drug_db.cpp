@@ -20,8 +20,8 @@ namespace {
 int refuse(const QString &output, const QString &source, const QStringList &problems)
 {
     QTextStream err(stderr);
-    err << "vivosim_make_drug_db: " << QFileInfo(output).fileName() << " from "
-        << QFileInfo(source).fileName() << " is not fit to ship:\n";
+    err << "vivosim_make_drug_db: " << QFileInfo(output).fileName() << " from " << QFileInfo(source).fileName()
+        << " is not fit to ship:\n";
     for (const QString &problem : problems)
         err << "  " << problem << '\n';
     return 1;

@@ -8,11 +8,11 @@
 // oesophagus, given as the ranges its seed step and tick interval are drawn from.
 struct OesoDrug
 {
-    QString Drug;         // trimmed; the name shown to the student
-    float speed1 = 0.0f;  // lowest seed step, twips per tick
-    float speed2 = 0.0f;  // highest seed step, twips per tick
-    float time1 = 0.0f;   // lowest tick interval, ms
-    float time2 = 0.0f;   // highest tick interval, ms
+    QString Drug;        // trimmed; the name shown to the student
+    float speed1 = 0.0f; // lowest seed step, twips per tick
+    float speed2 = 0.0f; // highest seed step, twips per tick
+    float time1 = 0.0f;  // lowest tick interval, ms
+    float time2 = 0.0f;  // highest tick interval, ms
 };
 
 // The oesophagus counts its rows in an 8-bit number.

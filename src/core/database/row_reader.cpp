@@ -16,8 +16,7 @@ RowReader::RowReader(const DatabaseTable &table, int row)
 QString RowReader::where(const QString &field) const
 {
     // Rows are counted from 1, as a supervisor looking into the file counts them.
-    return QStringLiteral("in field \"%1\" of row %2 of table \"%3\"")
-        .arg(field).arg(m_row + 1).arg(m_table.table());
+    return QStringLiteral("in field \"%1\" of row %2 of table \"%3\"").arg(field).arg(m_row + 1).arg(m_table.table());
 }
 
 bool RowReader::fetch(const QString &field, QVariant &value)
@@ -54,8 +53,8 @@ bool RowReader::number(const QString &field, double &x)
     else if (value.typeId() != QMetaType::QByteArray)
         x = value.toDouble(&ok);
     if (!ok || !std::isfinite(x)) {
-        m_error = m_table.problem(QStringLiteral("holds \"%1\" %2, which is not a number.")
-                                      .arg(value.toString(), where(field)));
+        m_error = m_table.problem(
+            QStringLiteral("holds \"%1\" %2, which is not a number.").arg(value.toString(), where(field)));
         return false;
     }
     return true;
@@ -73,7 +72,8 @@ long long RowReader::whole(const QString &field, long long lowest, long long hig
     if (!inRange || rounded < lowest || rounded > highest) {
         m_error = m_table.problem(QStringLiteral("holds %1 %2, outside %3 to %4.")
                                       .arg(QLocale::c().toString(x, 'g', 15), where(field))
-                                      .arg(lowest).arg(highest));
+                                      .arg(lowest)
+                                      .arg(highest));
         return 0;
     }
     return rounded;

@@ -14,11 +14,11 @@ class RowReader
 public:
     RowReader(const DatabaseTable &table, int row);
 
-    QString text(const QString &field);         // the text as stored
-    QString trimmedText(const QString &field);  // without leading and trailing blanks
-    quint8 byte(const QString &field);          // nearest whole number (halves to even), 0..255
-    qint16 whole16(const QString &field);       // the same, -32768..32767
-    float single(const QString &field);         // single precision
+    QString text(const QString &field);        // the text as stored
+    QString trimmedText(const QString &field); // without leading and trailing blanks
+    quint8 byte(const QString &field);         // nearest whole number (halves to even), 0..255
+    qint16 whole16(const QString &field);      // the same, -32768..32767
+    float single(const QString &field);        // single precision
 
     bool failed() const { return m_error.isError(); }
     const DatabaseError &error() const { return m_error; }

@@ -10,8 +10,7 @@ namespace {
 // round to the other sign.
 qint16 to16(int value)
 {
-    return qint16(std::clamp(value, int(std::numeric_limits<qint16>::min()),
-                             int(std::numeric_limits<qint16>::max())));
+    return qint16(std::clamp(value, int(std::numeric_limits<qint16>::min()), int(std::numeric_limits<qint16>::max())));
 }
 
 } // namespace

@@ -23,8 +23,8 @@ QVector<Page> pages(int paperWidthPixels)
     QVector<Page> result;
     for (int p = 0; p < pageCount(paperWidthPixels); ++p) {
         const int offset = SkippedTwips + 2 * StripTwips * p;
-        result.append(Page{Strip{offset, StripLeft, UpperStripTop},
-                           Strip{offset + StripTwips, StripLeft, LowerStripTop}});
+        result.append(
+            Page{Strip{offset, StripLeft, UpperStripTop}, Strip{offset + StripTwips, StripLeft, LowerStripTop}});
     }
     return result;
 }

@@ -23,8 +23,8 @@ constexpr int LowerStripTop = 7610;
 
 struct Strip
 {
-    int sourceLeft;   // twips from the paper's left edge
-    int left;         // the strip's top-left corner on the page
+    int sourceLeft; // twips from the paper's left edge
+    int left;       // the strip's top-left corner on the page
     int top;
 };
 

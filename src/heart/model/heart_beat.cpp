@@ -1,7 +1,7 @@
 #include "heart/model/heart_beat.h"
 
-#include "heart/model/heart_response.h"
 #include "core/random_source.h"
+#include "heart/model/heart_response.h"
 
 namespace Heart::Beat {
 

@@ -8,8 +8,8 @@
 namespace Heart::Beat {
 
 constexpr int TickMs = 100;
-constexpr quint8 PeakTick = 40;      // the count the 41st tick after an injection finds
-constexpr quint8 WashOutTick = 75;   // the count the 76th tick finds
+constexpr quint8 PeakTick = 40;    // the count the 41st tick after an injection finds
+constexpr quint8 WashOutTick = 75; // the count the 76th tick finds
 constexpr float DrugLevelFall = 1.25f;
 
 // One tick, once the window has hidden the syringe and found the paper not

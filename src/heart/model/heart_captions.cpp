@@ -8,12 +8,9 @@ QString windowCaption(Mode mode)
 {
     switch (mode) {
     case Mode::Exam1:
-    case Mode::Exam3:
-        return QStringLiteral("Effects of Drugs on the Frog Heart  -   Examination Mode ");
-    case Mode::Exam2:
-        return QStringLiteral("Effects of Drugs on the Frog's Heart  -   Examination Mode ");
-    default:
-        return QStringLiteral("Effects of Drugs on the Frog Heart  -  Tutorial Mode ");
+    case Mode::Exam3: return QStringLiteral("Effects of Drugs on the Frog Heart  -   Examination Mode ");
+    case Mode::Exam2: return QStringLiteral("Effects of Drugs on the Frog's Heart  -   Examination Mode ");
+    default: return QStringLiteral("Effects of Drugs on the Frog Heart  -  Tutorial Mode ");
     }
 }
 

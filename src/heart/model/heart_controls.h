@@ -28,10 +28,7 @@ struct EnableChange
     HeartControl control;
     bool enabled;
 
-    bool operator==(const EnableChange &other) const
-    {
-        return control == other.control && enabled == other.enabled;
-    }
+    bool operator==(const EnableChange &other) const { return control == other.control && enabled == other.enabled; }
 };
 
 // Changes are applied in order; a later change of the same control wins.

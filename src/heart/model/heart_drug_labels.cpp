@@ -1,6 +1,5 @@
 #include "heart/model/heart_drug_labels.h"
 
-
 namespace Heart::DrugLabels {
 
 namespace {

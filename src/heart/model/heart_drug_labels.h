@@ -11,8 +11,8 @@
 // and 3 the unknown is the last list position; Tutorial has none.
 namespace Heart::DrugLabels {
 
-QString micrograms();   // "µg"
-QString millilitres();  // "ml"
+QString micrograms();  // "µg"
+QString millilitres(); // "ml"
 
 bool isUnknown(const HeartRunState &run, int p);
 

@@ -15,9 +15,7 @@ int drawUnknown(int drugCount)
 
 void chooseExam1Unknown(HeartRunState &run, HeartDrugSetView &view)
 {
-    view.enables = {{HeartControl::Cmd_return, true},
-                    {HeartControl::CmdTable, false},
-                    {HeartControl::Cmd_New, false}};
+    view.enables = {{HeartControl::Cmd_return, true}, {HeartControl::CmdTable, false}, {HeartControl::Cmd_New, false}};
     view.hideDrugChoice = true;
 
     int u = drawUnknown(run.practical.Heart_DrugCount);
@@ -55,7 +53,8 @@ HeartDrugSetView PrepareDrugSet(HeartRunState &run)
 
     if (run.practical.Heart_Mode == Mode::Exam2) {
         view.enables = {{HeartControl::CmdTable, false}, {HeartControl::Cmd_New, false}};
-        run.practical.Heart_Exam2Drug = run.drugs.appendUnknown(Chance::drawInRange(1, run.practical.Heart_DrugCount)).trimmed();
+        run.practical.Heart_Exam2Drug
+            = run.drugs.appendUnknown(Chance::drawInRange(1, run.practical.Heart_DrugCount)).trimmed();
     } else if (run.practical.Heart_Mode == Mode::Exam3) {
         view.enables = {{HeartControl::CmdTable, false}, {HeartControl::Cmd_New, true}};
         run.practical.Heart_Exam3Drug = run.drugs.appendUnknown(Chance::drawInRange(1, 2)).trimmed();

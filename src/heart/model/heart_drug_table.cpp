@@ -4,9 +4,9 @@ namespace Heart {
 
 namespace {
 
-constexpr float Exam1Dose = 0.1f;    // ml of each unknown
-constexpr float Exam3Dose = 2.0f;    // µg of each known drug
-constexpr float UnknownDose = 0.1f;  // ml
+constexpr float Exam1Dose = 0.1f;   // ml of each unknown
+constexpr float Exam3Dose = 2.0f;   // µg of each known drug
+constexpr float UnknownDose = 0.1f; // ml
 
 } // namespace
 

@@ -46,7 +46,7 @@ public:
     std::array<HeartDrug, Size> HeartDrugs;
     quint8 HeartListCount = 0;
     QStringList Combo_Drug;
-    QStringList Lst_Drugs;   // Examinations 1 and 2 only
+    QStringList Lst_Drugs; // Examinations 1 and 2 only
 };
 
 } // namespace Heart

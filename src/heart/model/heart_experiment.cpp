@@ -1,13 +1,13 @@
 #include "heart/model/heart_experiment.h"
 
+#include "core/numbers.h"
+#include "core/random_source.h"
 #include "heart/model/heart_beat.h"
 #include "heart/model/heart_captions.h"
 #include "heart/model/heart_drug_labels.h"
 #include "heart/model/heart_response.h"
 #include "heart/model/heart_stages.h"
 #include "heart/model/heart_state.h"
-#include "core/numbers.h"
-#include "core/random_source.h"
 
 namespace Heart {
 
@@ -60,9 +60,8 @@ HeartExperiment::Load HeartExperiment::load(const QVector<HeartDrug> &stageDrugs
     }
 
     m_run.BasalRate = quint8(Chance::drawInRange(60, 90));
-    result.enables += {{HeartControl::Cmd_RmvDrug, false},
-                       {HeartControl::Cmd_inject, false},
-                       {HeartControl::Combo_Drug, true}};
+    result.enables
+        += {{HeartControl::Cmd_RmvDrug, false}, {HeartControl::Cmd_inject, false}, {HeartControl::Combo_Drug, true}};
 
     m_run.TickCount = 0;
     m_run.ActiveDrug = 0;

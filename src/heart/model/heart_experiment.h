@@ -15,7 +15,10 @@ namespace Heart {
 class HeartExperiment
 {
 public:
-    explicit HeartExperiment(HeartPractical &practical) : m_run(practical) {}
+    explicit HeartExperiment(HeartPractical &practical)
+        : m_run(practical)
+    {
+    }
 
     // The window's load procedure, also run by New and by Yes at the
     // paper-full question.
@@ -32,7 +35,7 @@ public:
         // starts again (RecorderReset, both indicator boxes cleared,
         // Timer_Heart started).
         bool newStage = false;
-        DrugSet::HeartDrugSetView drugSet;   // with newStage only
+        DrugSet::HeartDrugSetView drugSet; // with newStage only
         EnableChanges enables;
     };
 

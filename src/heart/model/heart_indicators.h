@@ -8,9 +8,9 @@
 namespace Heart::Indicators {
 
 constexpr int Increase = 8;
-constexpr int NoChange = 14;   // also at rest
+constexpr int NoChange = 14; // also at rest
 constexpr int Decrease = 18;
-constexpr int TopEdge = 0;     // the rate kept from the previous drug
+constexpr int TopEdge = 0; // the rate kept from the previous drug
 
 // By the rate code: 'I' increase, 'D' decrease, 'O' arrest (no change), 'P'
 // the previous drug's rate (the top edge), anything else no change.

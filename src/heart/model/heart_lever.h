@@ -45,8 +45,8 @@ public:
 
     struct Swing
     {
-        qint16 LeverBase;    // lower end of the swing, twips
-        qint16 LeverSwing;   // its height, twips
+        qint16 LeverBase;  // lower end of the swing, twips
+        qint16 LeverSwing; // its height, twips
     };
     // The swing of the beat stroke (TraceTop, TraceBottom); nothing for a
     // stroke the lever table does not hold.

@@ -1,11 +1,11 @@
 #include "heart/model/heart_response.h"
 
+#include "core/numbers.h"
+#include "core/random_source.h"
 #include "heart/model/heart_drug_labels.h"
 #include "heart/model/heart_indicators.h"
 #include "heart/model/heart_marks.h"
 #include "heart/model/heart_state.h"
-#include "core/numbers.h"
-#include "core/random_source.h"
 
 namespace Heart::Response {
 
@@ -79,9 +79,8 @@ enum class Interaction { Own, Cancel, CancelKeepingRate };
 // The second drug k given while the drug PrevKey acts.
 Interaction interactionOf(const QString &PrevKey, const QString &k)
 {
-    const bool cancels = (PrevKey == KCl && k == CaCl) || (PrevKey == CaCl && k == KCl)
-        || (PrevKey == Atr && k == ACh) || (PrevKey == ACh && k == Atr)
-        || (PrevKey == Prop && (k == Epi || k == NEpi || k == Iso));
+    const bool cancels = (PrevKey == KCl && k == CaCl) || (PrevKey == CaCl && k == KCl) || (PrevKey == Atr && k == ACh)
+        || (PrevKey == ACh && k == Atr) || (PrevKey == Prop && (k == Epi || k == NEpi || k == Iso));
     if (!cancels)
         return Interaction::Own;
     return PrevKey == Prop && k == NEpi ? Interaction::CancelKeepingRate : Interaction::Cancel;
@@ -130,9 +129,7 @@ void setRate(HeartRunState &run, QChar rateCode, const HeartDrug &drug, const QS
         run.readouts.TxtHR_Drug = QStringLiteral("1");
         lever.setInterval(HeartLever::RestIntervalMs);
         break;
-    case u'P':
-        run.DrugRate = run.LastRate;
-        break;
+    case u'P': run.DrugRate = run.LastRate; break;
     default:
         run.DrugRate = rateByte(basal);
         lever.setInterval(HeartLever::RestIntervalMs);
@@ -144,9 +141,7 @@ void setRate(HeartRunState &run, QChar rateCode, const HeartDrug &drug, const QS
 void recordRate(const HeartRunState &run, const HeartDrug &drug)
 {
     switch (run.practical.Heart_Mode) {
-    case Mode::Exam1:
-        run.practical.Heart_Exam1Results[run.practical.Heart_UnknownNo].Rate = run.DrugRate;
-        break;
+    case Mode::Exam1: run.practical.Heart_Exam1Results[run.practical.Heart_UnknownNo].Rate = run.DrugRate; break;
     case Mode::Exam2:
         // The count is a byte: past 255 injections the log stops growing
         // rather than starting again over its first entries.
@@ -154,8 +149,8 @@ void recordRate(const HeartRunState &run, const HeartDrug &drug)
             break;
         ++run.practical.Heart_Exam2Count;
         run.practical.Heart_Exam2Log.resize(run.practical.Heart_Exam2Count + 1);
-        run.practical.Heart_Exam2Log[run.practical.Heart_Exam2Count] = {run.drugs.listText(run.selectedPosition),
-                                            QString(drug.tone).trimmed(), run.DrugRate};
+        run.practical.Heart_Exam2Log[run.practical.Heart_Exam2Count]
+            = {run.drugs.listText(run.selectedPosition), QString(drug.tone).trimmed(), run.DrugRate};
         break;
     case Mode::Exam3: {
         if (run.practical.Heart_Exam3Rates.size() <= run.practical.Heart_HeartNo)
@@ -169,8 +164,7 @@ void recordRate(const HeartRunState &run, const HeartDrug &drug)
             row.UnknownRate = run.DrugRate;
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -287,9 +281,8 @@ HeartDrawing WashOut(HeartRunState &run)
 
     run.interact = 0;
     out.indicators = IndicatorLevels{Indicators::NoChange, Indicators::NoChange};
-    out.enables += {{HeartControl::Cmd_inject, true},
-                    {HeartControl::Combo_Drug, true},
-                    {HeartControl::Cmd_RmvDrug, false}};
+    out.enables
+        += {{HeartControl::Cmd_inject, true}, {HeartControl::Combo_Drug, true}, {HeartControl::Cmd_RmvDrug, false}};
 
     int basal = run.BasalRate;
     if (double(Chance::draw()) > 0.749)

@@ -26,8 +26,8 @@ TextTable heartRows(const HeartPractical &practical, const QStringList &header, 
     table.cells.append(header);
     for (int i = 1; i <= practical.Heart_HeartNo; ++i) {
         const HeartExam3Row row = practical.Heart_Exam3Rates.value(i);
-        table.cells.append({serial(i), QString::number(row.EpiRate), QString::number(row.AChRate),
-                            QString::number(row.UnknownRate)});
+        table.cells.append(
+            {serial(i), QString::number(row.EpiRate), QString::number(row.AChRate), QString::number(row.UnknownRate)});
     }
     return table;
 }
@@ -84,8 +84,9 @@ TextTable exam2Table(const HeartPractical &practical)
 
 TextTable exam3Table(const HeartPractical &practical)
 {
-    TextTable table = heartRows(practical, {" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "},
-                                {0, 18, 18, 18});
+    TextTable table
+        = heartRows(practical, {" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "},
+                    {0, 18, 18, 18});
     table.tallHeader = true;
     return table;
 }

@@ -25,18 +25,18 @@ enum class Mode : quint8 {
 // One unknown of Examination 1.
 struct HeartExam1Result
 {
-    QString Identified;   // the name the student picked; empty until answered
-    QString Given;        // the drug given as this unknown
-    QString Tone;         // that drug's tone code, trimmed
-    quint8 Rate = 0;      // beats/min at its last injection; 0 if never injected
+    QString Identified; // the name the student picked; empty until answered
+    QString Given;      // the drug given as this unknown
+    QString Tone;       // that drug's tone code, trimmed
+    quint8 Rate = 0;    // beats/min at its last injection; 0 if never injected
 };
 
 // One injection of Examination 2.
 struct HeartExam2Entry
 {
-    QString DrugText;     // the drug list's text: a drug's name or "Unknown drug"
-    QString Tone;         // the injected entry's tone code, trimmed
-    quint8 Rate = 0;      // beats/min reached
+    QString DrugText; // the drug list's text: a drug's name or "Unknown drug"
+    QString Tone;     // the injected entry's tone code, trimmed
+    quint8 Rate = 0;  // beats/min reached
 };
 
 // One heart of Examination 3: the rate reached at the last injection of each
@@ -79,7 +79,7 @@ struct HeartPractical
     quint8 Heart_HeartNo = 0;
     // Rows 1 to Heart_HeartNo; entry 0 unused.
     QVector<HeartExam3Row> Heart_Exam3Rates = QVector<HeartExam3Row>(1);
-    QString Heart_Exam3Drug;     // the drug behind Examination 3's unknown
+    QString Heart_Exam3Drug; // the drug behind Examination 3's unknown
     // "Epinephrine", "Acetylcholine" or "Not Identified".
     QString Heart_Exam3Answer;
 };

@@ -1,21 +1,21 @@
 #include "heart/ui/frm_heart.h"
 
-#include "heart/ui/apparatus_picture.h"
 #include "core/asset_paths.h"
-#include "widgets/recorder/chart_recorder.h"
 #include "core/clock.h"
 #include "core/database/drug_file_layout.h"
-#include "heart/ui/frm_question.h"
-#include "heart/model/heart_beat.h"
 #include "core/database/heart_drugs.h"
+#include "heart/model/heart_beat.h"
 #include "heart/model/heart_indicators.h"
 #include "heart/model/heart_state.h"
+#include "heart/ui/apparatus_picture.h"
+#include "heart/ui/frm_question.h"
+#include "heart/ui/indicator_box.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
-#include "heart/ui/indicator_box.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
 #include "widgets/password_gateway.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 #include "widgets/window_utils.h"
@@ -55,7 +55,8 @@ Frm_Heart::Frm_Heart(Heart::HeartPractical &practical)
     , Timer_Heart(windowTimer(this, QStringLiteral("Timer_Heart"), Heart::Beat::TickMs))
     , lever1(windowTimer(this, QStringLiteral("lever1"), Heart::HeartLever::RestIntervalMs))
     , m_swingTimer(windowTimer(this, QStringLiteral("leverSwing"), Heart::HeartLever::StepPauseMs))
-    , instructcdl(new HelpDialog(QStringLiteral("instructcdl"), QStringLiteral("heart.hlp"), HelpEngine::ForceFile, this))
+    , instructcdl(
+          new HelpDialog(QStringLiteral("instructcdl"), QStringLiteral("heart.hlp"), HelpEngine::ForceFile, this))
 {
     setWindowTitle(QStringLiteral("Vivosim - Heart T1.01"));
     setClientSize(ClientWidth, ClientHeight);
@@ -88,8 +89,8 @@ void Frm_Heart::loadProcedure()
     QVector<HeartDrug> drugs;
     if (m_experiment.needsDrugs()) {
         const QString path = AssetPaths::file(heartDrugLayout().fileName);
-        const DrugReading<HeartDrug> reading = m_experiment.readsExam3Drugs() ? readHeartExam3Drugs(path)
-                                                                                         : readHeartDrugs(path);
+        const DrugReading<HeartDrug> reading
+            = m_experiment.readsExam3Drugs() ? readHeartExam3Drugs(path) : readHeartDrugs(path);
         if (!reading.ok()) {
             cannotStart(reading.error);
             return;

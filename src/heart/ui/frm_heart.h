@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/form_window.h"
 #include "heart/model/heart_experiment.h"
+#include "widgets/form_window.h"
 
 class ApparatusPicture;
 class ChartRecorder;

@@ -1,17 +1,16 @@
 // The controls of the heart window and their places, in pixels of the
 // 800 x 600 layout.
 
-#include "heart/ui/frm_heart.h"
-
-#include "heart/ui/apparatus_picture.h"
 #include "core/asset_paths.h"
-#include "widgets/recorder/chart_recorder.h"
-#include "widgets/controls.h"
 #include "heart/model/heart_state.h"
-#include "widgets/image_control.h"
+#include "heart/ui/apparatus_picture.h"
+#include "heart/ui/frm_heart.h"
 #include "heart/ui/indicator_box.h"
+#include "widgets/controls.h"
+#include "widgets/image_control.h"
 #include "widgets/input_boxes.h"
 #include "widgets/password_gateway.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/window_utils.h"
 
 #include <QComboBox>
@@ -70,9 +69,9 @@ void Frm_Heart::buildRecording()
     m_recorder->continueButton()->setGeometry(47, 20, 78, 26);
     m_recorder->printButton()->setGeometry(129, 20, 70, 26);
 
-    Cmd_RmvDrug = Controls::button(FraPicContiner, QStringLiteral("Cmd_RmvDrug"),
-                                   QStringLiteral("    Stop          Drug"), QRect(203, 20, 150, 26),
-                                   QStringLiteral("Stop giving the drug"));
+    Cmd_RmvDrug
+        = Controls::button(FraPicContiner, QStringLiteral("Cmd_RmvDrug"), QStringLiteral("    Stop          Drug"),
+                           QRect(203, 20, 150, 26), QStringLiteral("Stop giving the drug"));
     connect(Cmd_RmvDrug, &QPushButton::clicked, this, &Frm_Heart::Cmd_RmvDrug_Click);
 
     // What the recording control under the pointer does.
@@ -86,8 +85,8 @@ void Frm_Heart::buildRecording()
 
 void Frm_Heart::buildDrugLevel()
 {
-    Frame1 = Controls::frame(this, QStringLiteral("Frame1"), QStringLiteral("Current Drug Level"),
-                             QRect(4, 386, 362, 96));
+    Frame1
+        = Controls::frame(this, QStringLiteral("Frame1"), QStringLiteral("Current Drug Level"), QRect(4, 386, 362, 96));
     ProBar_Time = new QProgressBar(Frame1);
     ProBar_Time->setObjectName(QStringLiteral("ProBar_Time"));
     ProBar_Time->setGeometry(10, 20, 342, 16);
@@ -98,11 +97,13 @@ void Frm_Heart::buildDrugLevel()
     ProBar_Time->setToolTip(QStringLiteral("Remaining drug injected just before the current one"));
     ProBar_Time->setAccessibleName(QStringLiteral("Current Drug Level"));
 
-    QLabel *previous = Controls::label(Frame1, QStringLiteral("Label_lastdrug"), QStringLiteral("Previous drug injected :"),
-                                       QRect(10, 42, 150, 20));
-    lbl_lastdrug = Controls::label(Frame1, QStringLiteral("lbl_lastdrug"), QStringLiteral("None"), QRect(162, 42, 190, 20));
+    QLabel *previous = Controls::label(Frame1, QStringLiteral("Label_lastdrug"),
+                                       QStringLiteral("Previous drug injected :"), QRect(10, 42, 150, 20));
+    lbl_lastdrug
+        = Controls::label(Frame1, QStringLiteral("lbl_lastdrug"), QStringLiteral("None"), QRect(162, 42, 190, 20));
     lbl_lastdrug->setAccessibleDescription(previous->text());
-    Lab_drugname = Controls::label(Frame1, QStringLiteral("Lab_drugname"), QStringLiteral("None"), QRect(10, 64, 342, 26));
+    Lab_drugname
+        = Controls::label(Frame1, QStringLiteral("Lab_drugname"), QStringLiteral("None"), QRect(10, 64, 342, 26));
     Controls::setFont(Lab_drugname, 11, true);
     Lab_drugname->setStyleSheet(QStringLiteral("color: #b23f30;"));
 }
@@ -116,26 +117,28 @@ void Frm_Heart::buildSetup()
 
 void Frm_Heart::buildIndicators()
 {
-    Fra_Status = Controls::frame(this, QStringLiteral("Fra_Status"), QStringLiteral("Indicators"), QRect(621, 2, 171, 408));
+    Fra_Status
+        = Controls::frame(this, QStringLiteral("Fra_Status"), QStringLiteral("Indicators"), QRect(621, 2, 171, 408));
 
     // Heart-rate box on the left with a hand pointing at it from the right;
     // tone box on the right with a hand pointing from the left.
     QLabel *rateLabel = Controls::label(Fra_Status, QStringLiteral("Label_HR"), QStringLiteral("Heart Rate "),
                                         QRect(12, 24, 110, 18));
-    Pic_HR_Graph = new IndicatorBox(QStringLiteral("Pic_HR_Graph"), QGuiApplication::palette().color(QPalette::ButtonText),
-                                    Fra_Status);
+    Pic_HR_Graph = new IndicatorBox(QStringLiteral("Pic_HR_Graph"),
+                                    QGuiApplication::palette().color(QPalette::ButtonText), Fra_Status);
     Pic_HR_Graph->move(12, 44);
     nameByLabel(Pic_HR_Graph, rateLabel);
     auto *handLeft = new ImageControl(QStringLiteral("Image_hand1"), QStringLiteral("hand_point_left.svg"), Fra_Status);
     handLeft->setGeometry(94, 46, 44, 30);
     handLeft->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    QLabel *toneLabel = Controls::label(Fra_Status, QStringLiteral("Label_Tone"), QStringLiteral("Tone "),
-                                        QRect(86, 96, 80, 18));
+    QLabel *toneLabel
+        = Controls::label(Fra_Status, QStringLiteral("Label_Tone"), QStringLiteral("Tone "), QRect(86, 96, 80, 18));
     PicToneGraph = new IndicatorBox(QStringLiteral("PicToneGraph"), Qt::black, Fra_Status);
     PicToneGraph->move(86, 116);
     nameByLabel(PicToneGraph, toneLabel);
-    auto *handRight = new ImageControl(QStringLiteral("Image_hand2"), QStringLiteral("hand_point_right.svg"), Fra_Status);
+    auto *handRight
+        = new ImageControl(QStringLiteral("Image_hand2"), QStringLiteral("hand_point_right.svg"), Fra_Status);
     handRight->setGeometry(36, 118, 44, 30);
     handRight->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -151,7 +154,8 @@ void Frm_Heart::buildIndicators()
 
 void Frm_Heart::buildDrugSelection()
 {
-    FraDrug = Controls::frame(this, QStringLiteral("FraDrug"), QStringLiteral("Drug Selection"), QRect(370, 414, 422, 68));
+    FraDrug
+        = Controls::frame(this, QStringLiteral("FraDrug"), QStringLiteral("Drug Selection"), QRect(370, 414, 422, 68));
     Lab_drug = Controls::label(FraDrug, QStringLiteral("Lab_drug"), QStringLiteral("Drug :"), QRect(10, 30, 42, 20));
     Combo_Drug = new QComboBox(FraDrug);
     Combo_Drug->setObjectName(QStringLiteral("Combo_Drug"));
@@ -163,19 +167,22 @@ void Frm_Heart::buildDrugSelection()
     Controls::setFont(lbl_unkdrug, 9, true);
     lbl_unkdrug->hide();
 
-    QLabel *doseLabel = Controls::label(FraDrug, QStringLiteral("Label_Dose"), QStringLiteral("Dose :"), QRect(220, 30, 40, 20));
+    QLabel *doseLabel
+        = Controls::label(FraDrug, QStringLiteral("Label_Dose"), QStringLiteral("Dose :"), QRect(220, 30, 40, 20));
     Txt_Dose = new DisplayBox(QStringLiteral("Txt_Dose"), FraDrug);
     Txt_Dose->setGeometry(260, 26, 64, 28);
     nameByLabel(Txt_Dose, doseLabel);
     Lab_DDose = Controls::label(FraDrug, QStringLiteral("Lab_DDose"), QString(), QRect(328, 30, 24, 20));
-    Cmd_inject = Controls::button(FraDrug, QStringLiteral("Cmd_inject"), QStringLiteral("&Inject"), QRect(352, 24, 62, 32));
+    Cmd_inject
+        = Controls::button(FraDrug, QStringLiteral("Cmd_inject"), QStringLiteral("&Inject"), QRect(352, 24, 62, 32));
     Controls::setFont(Cmd_inject, 9, true);
     connect(Cmd_inject, &QPushButton::clicked, this, &Frm_Heart::Cmd_inject_Click);
 }
 
 void Frm_Heart::buildHelp()
 {
-    Help_frame = Controls::frame(this, QStringLiteral("Help_frame"), QStringLiteral("Help"), QRect(4, CommandBarTop, 264, 76));
+    Help_frame
+        = Controls::frame(this, QStringLiteral("Help_frame"), QStringLiteral("Help"), QRect(4, CommandBarTop, 264, 76));
     QPushButton *help = Controls::button(Help_frame, QStringLiteral("cmd_help"), QStringLiteral("&Instructions"),
                                          QRect(8, 26, 96, 32), QStringLiteral("Display Help"));
     connect(help, &QPushButton::clicked, this, &Frm_Heart::cmd_help_Click);
@@ -189,7 +196,13 @@ void Frm_Heart::buildCommandBar()
 {
     Fra_CmdBar = Controls::frame(this, QStringLiteral("Fra_CmdBar"), QStringLiteral("Exit"),
                                  QRect(QPoint(TutorialCommandBarLeft, CommandBarTop), CommandBarSize));
-    struct Command { const char *name; const char *caption; const char *tip; void (Frm_Heart::*handler)(); };
+    struct Command
+    {
+        const char *name;
+        const char *caption;
+        const char *tip;
+        void (Frm_Heart::*handler)();
+    };
     const Command commands[] = {
         {"CmdTable", "&Table", "Model table", &Frm_Heart::CmdTable_Click},
         {"Cmd_Next", "Ne&Xt", "Next step", &Frm_Heart::Cmd_Next_Click},

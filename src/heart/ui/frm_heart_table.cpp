@@ -1,10 +1,10 @@
 #include "heart/ui/frm_heart_table.h"
 
-#include "widgets/controls.h"
-#include "heart/ui/frm_heart.h"
 #include "heart/model/heart_result_tables.h"
 #include "heart/model/heart_state.h"
+#include "heart/ui/frm_heart.h"
 #include "heart/ui/heart_table_grid.h"
+#include "widgets/controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"

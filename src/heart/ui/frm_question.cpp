@@ -1,11 +1,11 @@
 #include "heart/ui/frm_question.h"
 
-#include "widgets/controls.h"
-#include "heart/ui/frm_heart.h"
 #include "heart/model/heart_result_tables.h"
 #include "heart/model/heart_stages.h"
 #include "heart/model/heart_state.h"
+#include "heart/ui/frm_heart.h"
 #include "heart/ui/heart_table_grid.h"
+#include "widgets/controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/password_gateway.h"
 #include "widgets/text_grid.h"
@@ -71,10 +71,10 @@ void Frm_Question::buildTutorialQuestions()
         Controls::setFont(label, 10);
         y += height + 8;
     }
-    QPushButton *ret = okButton(Frame_TutQuestions, QStringLiteral("Cmd_Ret"), QStringLiteral("&Return "),
-                                QRect(150, 350, 120, 40));
-    QPushButton *ok = okButton(Frame_TutQuestions, QStringLiteral("Cmd_Done1"), QStringLiteral("&OK"),
-                               QRect(310, 350, 120, 40));
+    QPushButton *ret
+        = okButton(Frame_TutQuestions, QStringLiteral("Cmd_Ret"), QStringLiteral("&Return "), QRect(150, 350, 120, 40));
+    QPushButton *ok
+        = okButton(Frame_TutQuestions, QStringLiteral("Cmd_Done1"), QStringLiteral("&OK"), QRect(310, 350, 120, 40));
     connect(ret, &QPushButton::clicked, this, &Frm_Question::Cmd_Ret_Click);
     connect(ok, &QPushButton::clicked, this, &Frm_Question::Cmd_Done1_Click);
     Frame_TutQuestions->hide();
@@ -91,8 +91,8 @@ void Frm_Question::buildIdentification()
     Lst_Drugs->setObjectName(QStringLiteral("Lst_Drugs"));
     Lst_Drugs->setGeometry(170, 60, 240, 250);
     nameByLabel(Lst_Drugs, label);
-    QPushButton *ok = okButton(Frame_ExamQuestions, QStringLiteral("Cmd_done"), QStringLiteral("&Ok"),
-                               QRect(230, 330, 120, 40));
+    QPushButton *ok
+        = okButton(Frame_ExamQuestions, QStringLiteral("Cmd_done"), QStringLiteral("&Ok"), QRect(230, 330, 120, 40));
     connect(ok, &QPushButton::clicked, this, &Frm_Question::Cmd_done_Click);
     Frame_ExamQuestions->hide();
 }
@@ -120,7 +120,8 @@ void Frm_Question::buildComparison()
     Opt_dr_1->setObjectName(QStringLiteral("Opt_dr_1"));
     Opt_dr_1->setGeometry(436, 290, 130, 22);
     Opt_dr_1->setToolTip(QStringLiteral("Click if unknown is ACh"));
-    QPushButton *ok = okButton(Frame_exam4, QStringLiteral("Cmd_exam4"), QStringLiteral("&Ok"), QRect(230, 340, 120, 40));
+    QPushButton *ok
+        = okButton(Frame_exam4, QStringLiteral("Cmd_exam4"), QStringLiteral("&Ok"), QRect(230, 340, 120, 40));
     connect(ok, &QPushButton::clicked, this, &Frm_Question::Cmd_exam4_Click);
     Frame_exam4->hide();
 }
@@ -195,8 +196,9 @@ QString Frm_Question::selectedDrug() const
 void Frm_Question::Cmd_done_Click()
 {
     const QString selected = selectedDrug();
-    const bool answered = m_practical.Heart_Mode == Heart::Mode::Exam1 ? Heart::Stages::answerExam1(m_practical, selected)
-                                                                : Heart::Stages::answerExam2(m_practical, selected);
+    const bool answered = m_practical.Heart_Mode == Heart::Mode::Exam1
+        ? Heart::Stages::answerExam1(m_practical, selected)
+        : Heart::Stages::answerExam2(m_practical, selected);
     if (!answered) {
         Lst_Drugs->setFocus();
         return;

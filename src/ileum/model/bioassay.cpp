@@ -1,13 +1,13 @@
 #include "ileum/model/bioassay.h"
 
+#include "core/numbers.h"
+#include "core/random_source.h"
 #include "ileum/model/concentration.h"
 #include "ileum/model/contraction_trace.h"
 #include "ileum/model/dose_response.h"
 #include "ileum/model/dose_text.h"
 #include "ileum/model/effective_dose.h"
 #include "ileum/model/ileum_state.h"
-#include "core/numbers.h"
-#include "core/random_source.h"
 #include "ileum/model/tissue_parameters.h"
 
 namespace ileum {

@@ -32,9 +32,9 @@ struct StandardAcceptance
 };
 
 enum class InjectionCheck {
-    InvalidDose,  // show Messages::InvalidInjectionDose, focus in the dose box, stop
-    PaperFull,    // ask the recorder's paper-full question; Yes reloads the window; stop
-    Ready,        // advance the paper, then recordInjection
+    InvalidDose, // show Messages::InvalidInjectionDose, focus in the dose box, stop
+    PaperFull,   // ask the recorder's paper-full question; Yes reloads the window; stop
+    Ready,       // advance the paper, then recordInjection
 };
 
 struct InjectionStart
@@ -57,7 +57,10 @@ struct HandIn
 class Bioassay
 {
 public:
-    explicit Bioassay(IleumPractical &practical) : m_practical(practical) {}
+    explicit Bioassay(IleumPractical &practical)
+        : m_practical(practical)
+    {
+    }
 
     // Window load (also New, and Yes to the paper-full question), in two
     // halves around the recorder's set-up or reset, which reseeds chance too:
@@ -106,10 +109,10 @@ private:
     // What startInjection read for the injection in hand.
     struct InjectionInHand
     {
-        double dose;       // D, the dose box's value
-        QString doseText;  // its plain text
-        double standard;   // S, the standard-dose box's value
-        qint16 zeroLevel;  // z as it stood when the injection began
+        double dose;      // D, the dose box's value
+        QString doseText; // its plain text
+        double standard;  // S, the standard-dose box's value
+        qint16 zeroLevel; // z as it stood when the injection began
     };
 
     float effectiveDoseInHand(const InjectionInHand &injection);

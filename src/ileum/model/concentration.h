@@ -18,8 +18,8 @@ struct ComputedConcentration
     // Messages::InvalidMatchingVolume, keep the panel open and put the focus
     // back in the box; the texts below are then empty.
     bool computed = false;
-    QString txt_con;     // the concentration, plain single precision: "1.25"
-    QString Label_cons;  // the sum it comes from: "0.4/0.32 = "
+    QString txt_con;    // the concentration, plain single precision: "1.25"
+    QString Label_cons; // the sum it comes from: "0.4/0.32 = "
 };
 
 ComputedConcentration computeConcentration(const QString &standardText, const QString &volumeText);

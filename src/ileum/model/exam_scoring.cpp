@@ -1,7 +1,7 @@
 #include "ileum/model/exam_scoring.h"
 
-#include "ileum/model/ileum_state.h"
 #include "core/numbers.h"
+#include "ileum/model/ileum_state.h"
 #include "ileum/model/shown_value.h"
 
 namespace ileum {

@@ -19,12 +19,12 @@ float errorRatio(float actual, float student);
 // What the supervisor's panel shows once the password is given.
 struct SupervisorScores
 {
-    QString Txt_cal;   // the student's value, plain single precision
+    QString Txt_cal; // the student's value, plain single precision
     // The practical was handed in without a standard dose: blink the warning
     // instead; Txt_Act and Txt_err then keep their start text.
     bool warning = false;
-    QString Txt_Act;   // the true value as shown (7 significant digits)
-    QString Txt_err;   // the error ratio, worked out from the value as shown
+    QString Txt_Act; // the true value as shown (7 significant digits)
+    QString Txt_err; // the error ratio, worked out from the value as shown
 };
 
 // From Ileum_StudentConc and Ileum_ActualConc.

@@ -1,8 +1,8 @@
 #include "ileum/ui/frm_i_exam.h"
 
-#include "widgets/controls.h"
 #include "ileum/model/exam_scoring.h"
 #include "ileum/model/ileum_state.h"
+#include "widgets/controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/password_gateway.h"
 #include "widgets/window_names.h"
@@ -140,9 +140,10 @@ void Frm_I_Exam::buildSupervisorPanel()
         *row.control = scoreBox(Fra_Super, QString::fromLatin1(row.box), QRect(276, top + 7, 150, 28), label);
         top += 48;
     }
-    Lab_Warning = Controls::label(Fra_Super, QStringLiteral("Lab_Warning"),
-                                  QStringLiteral("Warning !!  Experiment not                          conducted Properly"),
-                                  QRect(16, 176, 418, 44));
+    Lab_Warning
+        = Controls::label(Fra_Super, QStringLiteral("Lab_Warning"),
+                          QStringLiteral("Warning !!  Experiment not                          conducted Properly"),
+                          QRect(16, 176, 418, 44));
     Lab_Warning->setAlignment(Qt::AlignCenter);
     Lab_Warning->setStyleSheet(QStringLiteral("color: #c0141e;"));
     Controls::setFont(Lab_Warning, 12, true);

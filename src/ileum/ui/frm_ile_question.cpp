@@ -41,9 +41,10 @@ Frm_Ile_Question::Frm_Ile_Question()
         top += heights[i] + 14;
     }
 
-    QPushButton *ok = Controls::button(this, QStringLiteral("Cmd_Done1"), QStringLiteral("&Ok"), QRect(170, 278, 110, 36));
-    QPushButton *back = Controls::button(this, QStringLiteral("Cmd_return"), QStringLiteral("&Return"),
-                                         QRect(320, 278, 110, 36));
+    QPushButton *ok
+        = Controls::button(this, QStringLiteral("Cmd_Done1"), QStringLiteral("&Ok"), QRect(170, 278, 110, 36));
+    QPushButton *back
+        = Controls::button(this, QStringLiteral("Cmd_return"), QStringLiteral("&Return"), QRect(320, 278, 110, 36));
     Controls::setFont(ok, 10, true);
     Controls::setFont(back, 10, true);
     connect(ok, &QPushButton::clicked, this, &Frm_Ile_Question::Cmd_Done1_Click);

@@ -1,18 +1,18 @@
 #include "ileum/ui/frm_ileum.h"
 
-#include "widgets/recorder/chart_recorder.h"
 #include "core/clock.h"
 #include "ileum/model/concentration.h"
 #include "ileum/model/dose_text.h"
-#include "widgets/help_files.h"
 #include "ileum/model/ileum_messages.h"
 #include "ileum/model/ileum_ruler.h"
 #include "ileum/model/ileum_state.h"
+#include "ileum/ui/ruler_picture.h"
+#include "widgets/help_files.h"
 #include "widgets/image_control.h"
 #include "widgets/input_boxes.h"
 #include "widgets/message_boxes.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
-#include "ileum/ui/ruler_picture.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 #include "widgets/window_utils.h"
@@ -128,8 +128,8 @@ void Frm_Ileum::Cmd_inject_Click()
     showSyringe();
     Picture1->moveLeftTo(ileum::Ruler::leftBeforeInjection(m_recorder->bookkeeping().paperWidth()));
     m_recorder->ShowLivePosition();
-    const ileum::InjectionStart start =
-        m_assay.startInjection(Txt_Dose->text(), Txt_stddose->text(), m_recorder->IsPaperFull());
+    const ileum::InjectionStart start
+        = m_assay.startInjection(Txt_Dose->text(), Txt_stddose->text(), m_recorder->IsPaperFull());
     Txt_Dose->setText(start.doseText);
     switch (start.check) {
     case ileum::InjectionCheck::InvalidDose:
@@ -140,8 +140,7 @@ void Frm_Ileum::Cmd_inject_Click()
         if (m_recorder->askToClearFullPaper())
             Form_Load();
         return;
-    case ileum::InjectionCheck::Ready:
-        break;
+    case ileum::InjectionCheck::Ready: break;
     }
     m_recorder->AdvancePaper(start.advance);
     m_recorder->draw(m_assay.recordInjection(m_recorder->bookkeeping().paperWidth()));

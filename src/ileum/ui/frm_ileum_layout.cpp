@@ -3,16 +3,15 @@
 // window shows before its load runs.
 
 #include "ileum/ui/frm_ileum.h"
-
-#include "widgets/recorder/chart_recorder.h"
+#include "ileum/ui/ruler_picture.h"
 #include "widgets/controls.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/image_control.h"
 #include "widgets/input_boxes.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/recorder/recorder_config.h"
-#include "ileum/ui/ruler_picture.h"
 #include "widgets/window_names.h"
 
 #include <QGroupBox>
@@ -30,8 +29,8 @@ constexpr int ClientHeight = 560;
 // The three panels of the matching assay share one place.
 const QRect PanelPlace(278, 284, 360, 182);
 
-const char *const StepHelpStyle =
-    "QLabel { background: #fff6e0; color: #1f5f6b; border: 1px solid #c9b98a; padding: 4px; }";
+const char *const StepHelpStyle
+    = "QLabel { background: #fff6e0; color: #1f5f6b; border: 1px solid #c9b98a; padding: 4px; }";
 
 // A box and its typing limit, named by its label for screen readers.
 NumberBox *numberBox(QWidget *parent, const QString &name, const QRect &place, int typedLength, QLabel *label)
@@ -63,8 +62,8 @@ Frm_Ileum::Frm_Ileum(ileum::IleumPractical &practical)
     move(5, 5);
 
     // Raised background panels behind the controls; they do nothing.
-    for (const auto &[name, place] : {std::pair{"Cmd_Continer", QRect(6, 2, 778, 278)},
-                                      std::pair{"cmd_switches", QRect(6, 278, 778, 262)}}) {
+    for (const auto &[name, place] :
+         {std::pair{"Cmd_Continer", QRect(6, 2, 778, 278)}, std::pair{"cmd_switches", QRect(6, 278, 778, 262)}}) {
         QPushButton *background = Controls::button(this, QString::fromLatin1(name), QStringLiteral(" "), place);
         background->setEnabled(false);
         background->setFocusPolicy(Qt::NoFocus);
@@ -94,8 +93,8 @@ void Frm_Ileum::buildRecorderAndSetUp()
     connect(paper, &PaperWidget::dragMovedOver, this, &Frm_Ileum::PicMain_DragOver);
     Picture1 = new RulerPicture(paper);
 
-    QGroupBox *setUp = Controls::frame(this, QStringLiteral("Fra_Setup"), QStringLiteral("Set up"),
-                                       QRect(545, 8, 237, 265));
+    QGroupBox *setUp
+        = Controls::frame(this, QStringLiteral("Fra_Setup"), QStringLiteral("Set up"), QRect(545, 8, 237, 265));
     Img_setup = new ImageControl(QStringLiteral("Img_setup"), QStringLiteral("ileum_apparatus.svg"), setUp);
     Img_setup->setGeometry(6, 20, 186, 240);
     Img_setup->setAccessibleName(QStringLiteral("Organ bath with the ileum strip and the lever"));
@@ -107,25 +106,26 @@ void Frm_Ileum::buildRecorderAndSetUp()
 
 void Frm_Ileum::buildDirection()
 {
-    QGroupBox *title = Controls::frame(this, QStringLiteral("FraTitle"), QStringLiteral("Direction"),
-                                       QRect(16, 284, 254, 106));
-    QLabel *direction = Controls::label(title, QStringLiteral("LabTitle"),
-                                        QStringLiteral("You are given a histamine solution of unknown concentration. Find out the "
-                                                   "concentration of histamine using a guinea-pig ileum prepara- tion. Obtain a "
-                                                   "Dose-Response curve and carry out matching assay."),
-                                        QRect(10, 20, 236, 82));
+    QGroupBox *title
+        = Controls::frame(this, QStringLiteral("FraTitle"), QStringLiteral("Direction"), QRect(16, 284, 254, 106));
+    QLabel *direction
+        = Controls::label(title, QStringLiteral("LabTitle"),
+                          QStringLiteral("You are given a histamine solution of unknown concentration. Find out the "
+                                         "concentration of histamine using a guinea-pig ileum prepara- tion. Obtain a "
+                                         "Dose-Response curve and carry out matching assay."),
+                          QRect(10, 20, 236, 82));
     Controls::setFont(direction, 8);
 }
 
 void Frm_Ileum::buildDoseSelection()
 {
-    QGroupBox *dose = Controls::frame(this, QStringLiteral("Fra_Dose"), QStringLiteral("Dose selection"),
-                                      QRect(16, 396, 254, 140));
+    QGroupBox *dose
+        = Controls::frame(this, QStringLiteral("Fra_Dose"), QStringLiteral("Dose selection"), QRect(16, 396, 254, 140));
     Img_tube = new ImageControl(QStringLiteral("Img_tube"), QStringLiteral("test_tube.svg"), dose);
     Img_tube->setGeometry(12, 24, 30, 110);
     Img_tube->setAccessibleName(QStringLiteral("Test tube of histamine solution"));
-    Lab_drug = Controls::label(dose, QStringLiteral("Lab_drug"), QStringLiteral("Histamine-Known"),
-                               QRect(52, 24, 190, 20));
+    Lab_drug
+        = Controls::label(dose, QStringLiteral("Lab_drug"), QStringLiteral("Histamine-Known"), QRect(52, 24, 190, 20));
     Controls::setFont(Lab_drug, 9, true);
     Lab_dose = Controls::label(dose, QStringLiteral("Lab_dose"), QString(), QRect(52, 60, 76, 24));
     Txt_Dose = numberBox(dose, QStringLiteral("Txt_Dose"), QRect(128, 58, 56, 26), 4, Lab_dose);
@@ -135,10 +135,10 @@ void Frm_Ileum::buildDoseSelection()
 
     Cmd_updose = Controls::button(dose, QStringLiteral("Cmd_updose"), QStringLiteral("+"), QRect(192, 44, 46, 28),
                                   QStringLiteral("Click to double the dose"));
-    Cmd_downdose = Controls::button(dose, QStringLiteral("Cmd_downdose"), QStringLiteral("-"),
-                                    QRect(192, 74, 46, 28), QStringLiteral("Click to halve the dose "));
-    Cmd_inject = Controls::button(dose, QStringLiteral("Cmd_inject"), QStringLiteral("&Inject"),
-                                  QRect(52, 106, 186, 30));
+    Cmd_downdose = Controls::button(dose, QStringLiteral("Cmd_downdose"), QStringLiteral("-"), QRect(192, 74, 46, 28),
+                                    QStringLiteral("Click to halve the dose "));
+    Cmd_inject
+        = Controls::button(dose, QStringLiteral("Cmd_inject"), QStringLiteral("&Inject"), QRect(52, 106, 186, 30));
     connect(Cmd_updose, &QPushButton::clicked, this, &Frm_Ileum::Cmd_updose_Click);
     connect(Cmd_downdose, &QPushButton::clicked, this, &Frm_Ileum::Cmd_downdose_Click);
     connect(Cmd_inject, &QPushButton::clicked, this, &Frm_Ileum::Cmd_inject_Click);
@@ -147,9 +147,9 @@ void Frm_Ileum::buildDoseSelection()
 void Frm_Ileum::buildSideButtons()
 {
     const QRect topButton(646, 290, 136, 48);
-    Cmd_MatchAssay = Controls::button(this, QStringLiteral("Cmd_MatchAssay"),
-                                      QStringLiteral("  &Matching         Assay"), topButton,
-                                      QStringLiteral("Start a matching assay"));
+    Cmd_MatchAssay
+        = Controls::button(this, QStringLiteral("Cmd_MatchAssay"), QStringLiteral("  &Matching         Assay"),
+                           topButton, QStringLiteral("Start a matching assay"));
     // Takes the Matching Assay button's place once the assay has started.
     Cmd_Calculate = Controls::button(this, QStringLiteral("Cmd_Calculate"), QStringLiteral("&Calculate"), topButton,
                                      QStringLiteral("Calculate the unknown histamine concentration"));
@@ -165,12 +165,13 @@ void Frm_Ileum::buildSideButtons()
 
 void Frm_Ileum::buildStandardDose()
 {
-    Frame_stddose = panel(this, QStringLiteral("Frame_stddose"), QStringLiteral("Enter the dose of the standard curve"));
-    QLabel *dose = Controls::label(Frame_stddose, QStringLiteral("Label2"), QStringLiteral("Dose :"),
-                                   QRect(60, 74, 56, 24));
+    Frame_stddose
+        = panel(this, QStringLiteral("Frame_stddose"), QStringLiteral("Enter the dose of the standard curve"));
+    QLabel *dose
+        = Controls::label(Frame_stddose, QStringLiteral("Label2"), QStringLiteral("Dose :"), QRect(60, 74, 56, 24));
     Txt_stddose = numberBox(Frame_stddose, QStringLiteral("Txt_stddose"), QRect(116, 72, 90, 26), 5, dose);
-    QPushButton *ok = Controls::button(Frame_stddose, QStringLiteral("Cmd_stddose"), QStringLiteral("&OK"),
-                                       QRect(220, 69, 80, 32));
+    QPushButton *ok
+        = Controls::button(Frame_stddose, QStringLiteral("Cmd_stddose"), QStringLiteral("&OK"), QRect(220, 69, 80, 32));
     connect(ok, &QPushButton::clicked, this, &Frm_Ileum::Cmd_stddose_Click);
 }
 
@@ -201,9 +202,9 @@ void Frm_Ileum::buildInjectPanel()
     };
     int y = 26;
     for (const Row &row : rows) {
-        QPushButton *button = Controls::button(Frame_Cmd_button, QString::fromLatin1(row.button),
-                                               QString::fromLatin1(row.caption), QRect(14, y, 176, 32),
-                                               QString::fromLatin1(row.toolTip));
+        QPushButton *button
+            = Controls::button(Frame_Cmd_button, QString::fromLatin1(row.button), QString::fromLatin1(row.caption),
+                               QRect(14, y, 176, 32), QString::fromLatin1(row.toolTip));
         connect(button, &QPushButton::clicked, this, row.click);
         *row.labelControl = Controls::label(Frame_Cmd_button, QString::fromLatin1(row.label),
                                             QString::fromLatin1(row.labelText), QRect(200, y, 146, 32));
@@ -219,12 +220,14 @@ void Frm_Ileum::buildCalculation()
     // stays shown beneath it.
     Frame_Cal->setAutoFillBackground(true);
     Frame_Cal->setEnabled(false);
-    Lab_cal = Controls::label(Frame_Cal, QStringLiteral("Lab_cal"),
-                              QStringLiteral("Enter the quantity of unknown used     to match the standard dose curve   : "),
-                              QRect(12, 24, 236, 48));
+    Lab_cal = Controls::label(
+        Frame_Cal, QStringLiteral("Lab_cal"),
+        QStringLiteral("Enter the quantity of unknown used     to match the standard dose curve   : "),
+        QRect(12, 24, 236, 48));
     Txt_cal = numberBox(Frame_Cal, QStringLiteral("Txt_cal"), QRect(256, 30, 92, 26), 5, Lab_cal);
     Txt_cal->setText(QStringLiteral(" "));
-    Cmd_Cal = Controls::button(Frame_Cal, QStringLiteral("Cmd_Cal"), QStringLiteral("&Compute"), QRect(256, 64, 92, 30));
+    Cmd_Cal
+        = Controls::button(Frame_Cal, QStringLiteral("Cmd_Cal"), QStringLiteral("&Compute"), QRect(256, 64, 92, 30));
     connect(Cmd_Cal, &QPushButton::clicked, this, &Frm_Ileum::Cmd_Cal_Click);
 
     // The result line takes the place of the entry once Compute has run, left
@@ -245,7 +248,8 @@ void Frm_Ileum::buildCalculation()
 
 void Frm_Ileum::buildExitAndHelp()
 {
-    QGroupBox *bar = Controls::frame(this, QStringLiteral("Fra_CmdBar"), QStringLiteral("Exit"), QRect(278, 472, 360, 64));
+    QGroupBox *bar
+        = Controls::frame(this, QStringLiteral("Fra_CmdBar"), QStringLiteral("Exit"), QRect(278, 472, 360, 64));
     Cmd_Next = Controls::button(bar, QStringLiteral("Cmd_Next"), QStringLiteral("Ne&Xt"), QRect(14, 24, 104, 30),
                                 QStringLiteral("Exit & Do next step"));
     Cmd_New = Controls::button(bar, QStringLiteral("Cmd_New"), QStringLiteral("&New"), QRect(128, 24, 104, 30),

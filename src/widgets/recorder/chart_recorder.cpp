@@ -1,9 +1,9 @@
 #include "widgets/recorder/chart_recorder.h"
 
+#include "core/random_source.h"
 #include "widgets/controls.h"
 #include "widgets/message_boxes.h"
 #include "widgets/recorder/paper_widget.h"
-#include "core/random_source.h"
 #include "widgets/recorder/recording_print.h"
 #include "widgets/window_utils.h"
 

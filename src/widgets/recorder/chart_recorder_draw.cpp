@@ -3,7 +3,6 @@
 // and texts where it places them.
 
 #include "widgets/recorder/chart_recorder.h"
-
 #include "widgets/recorder/paper_widget.h"
 
 #include <QFont>

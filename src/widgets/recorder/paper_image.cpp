@@ -60,8 +60,7 @@ void PaperImage::wipe()
     m_pen = QPoint(0, 0);
 }
 
-template<typename Draw>
-QRect PaperImage::drawOnTiles(const QRect &bounds, Draw draw)
+template <typename Draw> QRect PaperImage::drawOnTiles(const QRect &bounds, Draw draw)
 {
     const QRect paper(0, 0, m_width, m_height);
     const QRect changed = bounds.intersected(paper);
@@ -107,7 +106,8 @@ QRect PaperImage::drawText(const QPoint &topLeft, const QString &text, const QFo
     const QPoint baseline(topLeft.x(), topLeft.y() + metrics.ascent());
     const int advance = metrics.horizontalAdvance(text);
     m_pen = QPoint(topLeft.x() + advance, topLeft.y());
-    const QRect bounds = metrics.boundingRect(text).translated(baseline)
+    const QRect bounds = metrics.boundingRect(text)
+                             .translated(baseline)
                              .united(QRect(topLeft, QSize(advance, metrics.height())))
                              .adjusted(-2, -2, 2, 2);
     return drawOnTiles(bounds, [&](QPainter &painter) {

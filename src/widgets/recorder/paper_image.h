@@ -66,8 +66,7 @@ public:
 private:
     // Runs draw on a painter for every tile that bounds (paper pixels)
     // crosses; the painter works in paper coordinates, clipped to the paper.
-    template<typename Draw>
-    QRect drawOnTiles(const QRect &bounds, Draw draw);
+    template <typename Draw> QRect drawOnTiles(const QRect &bounds, Draw draw);
     QImage blankTile() const;
 
     int m_width = 0;

@@ -12,15 +12,15 @@
 // its own Stop and Continue.
 struct RecorderConfig
 {
-    QRect frameTwips;                 // FraPicture in its window
-    QSize viewportTwips;              // the viewport and the paper at set-up
+    QRect frameTwips;    // FraPicture in its window
+    QSize viewportTwips; // the viewport and the paper at set-up
     QColor paperColour;
     QColor inkColour;
     PaperBookkeeping::ValueZero valueZero = PaperBookkeeping::ValueZero::CountedFromStart;
     bool hasStopAndContinue = false;
     QString paperFullMessage;
     QString printToolTip;
-    QString documentName;             // the print job's name
+    QString documentName; // the print job's name
 
     QSize viewportPixels() const;
 

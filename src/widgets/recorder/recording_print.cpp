@@ -33,9 +33,9 @@ QString choosePdfFile(QWidget *parent, const QString &suggestedName)
 {
     if (pdfFileChooser())
         return pdfFileChooser()(parent, suggestedName);
-    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Save the recording as PDF"),
-                                                QDir::home().filePath(suggestedName),
-                                                QStringLiteral("PDF files (*.pdf)"));
+    QString name
+        = QFileDialog::getSaveFileName(parent, QStringLiteral("Save the recording as PDF"),
+                                       QDir::home().filePath(suggestedName), QStringLiteral("PDF files (*.pdf)"));
     if (!name.isEmpty() && !name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         name += QLatin1String(".pdf");
     return name;
@@ -99,8 +99,9 @@ void printRecording(QWidget *parent, const PaperImage &paper, const QString &doc
     const QPrinterInfo printerInfo = defaultPrinter();
     if (!printerInfo.isNull()) {
         if (printerInfo.state() == QPrinter::Error) {
-            reportFailure(parent, QStringLiteral("The printer %1 is stopped or reports an error.")
-                                      .arg(printerInfo.printerName()));
+            reportFailure(
+                parent,
+                QStringLiteral("The printer %1 is stopped or reports an error.").arg(printerInfo.printerName()));
             return;
         }
         QPrinter printer(printerInfo, QPrinter::HighResolution);

@@ -18,25 +18,31 @@ QString bracketed(const QString &name)
 
 Row heartRow(const QString &name)
 {
-    return {{QStringLiteral("Name"), textLiteral(name)}, {QStringLiteral("key"), QStringLiteral("'Epi'")},
-            {QStringLiteral("L_StART"), QStringLiteral("90")}, {QStringLiteral("L_End"), QStringLiteral("40")},
-            {QStringLiteral("Dose"), QStringLiteral("5")}, {QStringLiteral("hr_START"), QStringLiteral("15")},
-            {QStringLiteral("hr_END"), QStringLiteral("25")}, {QStringLiteral("tone"), QStringLiteral("'N'")},
+    return {{QStringLiteral("Name"), textLiteral(name)},
+            {QStringLiteral("key"), QStringLiteral("'Epi'")},
+            {QStringLiteral("L_StART"), QStringLiteral("90")},
+            {QStringLiteral("L_End"), QStringLiteral("40")},
+            {QStringLiteral("Dose"), QStringLiteral("5")},
+            {QStringLiteral("hr_START"), QStringLiteral("15")},
+            {QStringLiteral("hr_END"), QStringLiteral("25")},
+            {QStringLiteral("tone"), QStringLiteral("'N'")},
             {QStringLiteral("hr_indicator"), QStringLiteral("'I'")}};
 }
 
 Row oesoRow(const QString &name)
 {
-    return {{QStringLiteral("Drug"), textLiteral(name)}, {QStringLiteral("speed1"), QStringLiteral("13")},
-            {QStringLiteral("speed2"), QStringLiteral("15")}, {QStringLiteral("time1"), QStringLiteral("200")},
+    return {{QStringLiteral("Drug"), textLiteral(name)},
+            {QStringLiteral("speed1"), QStringLiteral("13")},
+            {QStringLiteral("speed2"), QStringLiteral("15")},
+            {QStringLiteral("time1"), QStringLiteral("200")},
             {QStringLiteral("time2"), QStringLiteral("230")}};
 }
 
 Row rabRow(const QString &name)
 {
-    return {{QStringLiteral("D_Name"), textLiteral(name)}, {QStringLiteral("L_Reflex"), QStringLiteral("'Y'")},
+    return {{QStringLiteral("D_Name"), textLiteral(name)},       {QStringLiteral("L_Reflex"), QStringLiteral("'Y'")},
             {QStringLiteral("C_Reflex"), QStringLiteral("'Y'")}, {QStringLiteral("I_Tension"), QStringLiteral("'N'")},
-            {QStringLiteral("P_size1"), QStringLiteral("0")}, {QStringLiteral("P_size2"), QStringLiteral("0")}};
+            {QStringLiteral("P_size1"), QStringLiteral("0")},    {QStringLiteral("P_size2"), QStringLiteral("0")}};
 }
 
 Row with(Row row, const Row &changes)

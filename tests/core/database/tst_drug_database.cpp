@@ -23,8 +23,7 @@ struct Reader
     QString (*failure)(const QString &path) = nullptr;
 };
 
-template <typename Drug, DrugReading<Drug> (*read)(const QString &)>
-QString failureOf(const QString &path)
+template <typename Drug, DrugReading<Drug> (*read)(const QString &)> QString failureOf(const QString &path)
 {
     const DrugReading<Drug> reading = read(path);
     if (reading.ok())
@@ -122,9 +121,9 @@ void TestDrugDatabase::heartRowsComeInInsertionOrder()
     // A wide field the practical does not read, and an index over every field
     // it does read: scanning the narrower index tempts the engine to deliver
     // the rows in the index's (alphabetical) order, not the order written.
-    const QString indexTemptation = QStringLiteral(
-        "ALTER TABLE heart_drug ADD COLUMN notes VARCHAR(4000);"
-        "CREATE INDEX every_field ON heart_drug (Name, [key], L_StART, L_End, Dose, hr_START, hr_END, tone, hr_indicator);");
+    const QString indexTemptation = QStringLiteral("ALTER TABLE heart_drug ADD COLUMN notes VARCHAR(4000);"
+                                                   "CREATE INDEX every_field ON heart_drug (Name, [key], L_StART, "
+                                                   "L_End, Dose, hr_START, hr_END, tone, hr_indicator);");
     const Row acetylcholine = with(DrugFixtures::heartRow(QStringLiteral("Alpha")),
                                    {{QStringLiteral("key"), QStringLiteral("'ACh'")},
                                     {QStringLiteral("L_StART"), QStringLiteral("69")},
@@ -151,10 +150,10 @@ void TestDrugDatabase::heartRowsComeInInsertionOrder()
     QCOMPARE(drug.L_StART, quint8(69));
     QCOMPARE(drug.L_End, quint8(59));
     QCOMPARE(drug.Dose, 0.1f);
-    QCOMPARE(drug.hr_START, quint8(20));  // a number written as text
+    QCOMPARE(drug.hr_START, quint8(20)); // a number written as text
     QCOMPARE(drug.hr_END, quint8(35));
     QCOMPARE(drug.tone, QChar(u'D'));
-    QCOMPARE(drug.hr_indicator, QChar(u' '));  // an empty text gives a blank code
+    QCOMPARE(drug.hr_indicator, QChar(u' ')); // an empty text gives a blank code
 }
 
 void TestDrugDatabase::heartBytesRoundHalvesToEven_data()
@@ -172,9 +171,9 @@ void TestDrugDatabase::heartBytesRoundHalvesToEven()
 {
     QFETCH(QString, literal);
     QFETCH(int, expected);
-    const QString path = build(heartDrugLayout(),
-                               oneRowWith(DrugFixtures::heartRow(QStringLiteral("Epinephrine")),
-                                          QStringLiteral("L_End"), literal));
+    const QString path
+        = build(heartDrugLayout(),
+                oneRowWith(DrugFixtures::heartRow(QStringLiteral("Epinephrine")), QStringLiteral("L_End"), literal));
     const DrugReading<HeartDrug> reading = readHeartDrugs(path);
     QVERIFY2(reading.ok(), qPrintable(reading.error.text()));
     QCOMPARE(int(reading.drugs.at(0).L_End), expected);
@@ -184,19 +183,23 @@ void TestDrugDatabase::heartKeyIsTrimmedIntoSixCharacters_data()
 {
     QTest::addColumn<QString>("literal");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("blanks trimmed") << "'  NEpi '" << "NEpi";
-    QTest::newRow("cut to six") << "'Epinephrine'" << "Epinep";
-    QTest::newRow("cut leaves no padding") << "'CaCl  chloride'" << "CaCl";
-    QTest::newRow("empty") << "''" << "";
+    QTest::newRow("blanks trimmed") << "'  NEpi '"
+                                    << "NEpi";
+    QTest::newRow("cut to six") << "'Epinephrine'"
+                                << "Epinep";
+    QTest::newRow("cut leaves no padding") << "'CaCl  chloride'"
+                                           << "CaCl";
+    QTest::newRow("empty") << "''"
+                           << "";
 }
 
 void TestDrugDatabase::heartKeyIsTrimmedIntoSixCharacters()
 {
     QFETCH(QString, literal);
     QFETCH(QString, expected);
-    const QString path = build(heartDrugLayout(),
-                               oneRowWith(DrugFixtures::heartRow(QStringLiteral("Epinephrine")),
-                                          QStringLiteral("key"), literal));
+    const QString path
+        = build(heartDrugLayout(),
+                oneRowWith(DrugFixtures::heartRow(QStringLiteral("Epinephrine")), QStringLiteral("key"), literal));
     const DrugReading<HeartDrug> reading = readHeartDrugs(path);
     QVERIFY2(reading.ok(), qPrintable(reading.error.text()));
     QCOMPARE(reading.drugs.at(0).key, expected);
@@ -217,7 +220,8 @@ void TestDrugDatabase::heartExam3MovesFiveRows()
     QCOMPARE(exam3.drugs.at(1).Name, QStringLiteral("Drug 6"));
 
     QCOMPARE(heartReader.failure(path),
-             QStringLiteral("The drug database \"F_Heart.mdb\" has no value in field \"Dose\" of row 3 of table \"heart_drug\"."));
+             QStringLiteral(
+                 "The drug database \"F_Heart.mdb\" has no value in field \"Dose\" of row 3 of table \"heart_drug\"."));
 }
 
 void TestDrugDatabase::oesoRowsAreTrimmedSingles()
@@ -259,9 +263,9 @@ void TestDrugDatabase::rabCodesAndPupilChanges()
     QCOMPARE(reading.drugs.size(), 2);
     const RabDrug &first = reading.drugs.at(0);
     QCOMPARE(first.D_Name, QStringLiteral("Atropine"));
-    QCOMPARE(first.L_Reflex, QChar(u'B'));   // trimmed before the first character is taken
-    QCOMPARE(first.C_Reflex, QChar(u' '));   // an empty text gives a blank code
-    QCOMPARE(first.I_Tension, QChar(u' '));  // not trimmed: the leading blank is the code
+    QCOMPARE(first.L_Reflex, QChar(u'B'));  // trimmed before the first character is taken
+    QCOMPARE(first.C_Reflex, QChar(u' '));  // an empty text gives a blank code
+    QCOMPARE(first.I_Tension, QChar(u' ')); // not trimmed: the leading blank is the code
     QCOMPARE(first.P_size1, qint16(-2));
     QCOMPARE(first.P_size2, qint16(2));
     const RabDrug &last = reading.drugs.at(1);
@@ -298,24 +302,21 @@ void TestDrugDatabase::failureIsReportedNotFatal_data()
     const QString oesoFile = QStringLiteral("The drug database \"f_oeso.mdb\" ");
     const QString rabFile = QStringLiteral("The drug database \"Rab_Eye.mdb\" ");
 
-    QTest::newRow("missing heart file") << heartReader << Fixture::NoFile << QString()
-        << heartFile + "was not found.";
-    QTest::newRow("missing rabbit file") << rabReader << Fixture::NoFile << QString()
-        << rabFile + "was not found.";
-    QTest::newRow("oesophagus file that is no database") << oesoReader << Fixture::Garbage << QString()
-        << oesoFile + "cannot be read: file is not a database.";
-    QTest::newRow("heart table missing")
-        << heartReader << Fixture::Database << QStringLiteral("CREATE TABLE heart_drugs (Name);")
-        << heartFile + "has no table \"heart_drug\".";
+    QTest::newRow("missing heart file") << heartReader << Fixture::NoFile << QString() << heartFile + "was not found.";
+    QTest::newRow("missing rabbit file") << rabReader << Fixture::NoFile << QString() << rabFile + "was not found.";
+    QTest::newRow("oesophagus file that is no database")
+        << oesoReader << Fixture::Garbage << QString() << oesoFile + "cannot be read: file is not a database.";
+    QTest::newRow("heart table missing") << heartReader << Fixture::Database
+                                         << QStringLiteral("CREATE TABLE heart_drugs (Name);")
+                                         << heartFile + "has no table \"heart_drug\".";
     QTest::newRow("rabbit table missing")
         << rabReader << Fixture::Database << QStringLiteral("CREATE TABLE Oeso (Drug);")
         << rabFile + "has no table \"R_Eye\".";
-    QTest::newRow("heart field missing")
-        << heartReader << Fixture::Database << heart({heartRow}, heartDrugLayout().fields.mid(0, 8))
-        << heartFile + "has no field \"hr_indicator\" in table \"heart_drug\".";
-    QTest::newRow("heart name null")
-        << heartReader << Fixture::Database << heart(oneRowWith(heartRow, "Name", "NULL"))
-        << heartFile + "has no value in field \"Name\" of row 1 of table \"heart_drug\".";
+    QTest::newRow("heart field missing") << heartReader << Fixture::Database
+                                         << heart({heartRow}, heartDrugLayout().fields.mid(0, 8))
+                                         << heartFile + "has no field \"hr_indicator\" in table \"heart_drug\".";
+    QTest::newRow("heart name null") << heartReader << Fixture::Database << heart(oneRowWith(heartRow, "Name", "NULL"))
+                                     << heartFile + "has no value in field \"Name\" of row 1 of table \"heart_drug\".";
     QTest::newRow("rabbit pupil change null")
         << rabReader << Fixture::Database
         << DrugFixtures::script(rabDrugLayout(), oneRowWith(rabRow, "P_size2", "NULL"))
@@ -326,12 +327,15 @@ void TestDrugDatabase::failureIsReportedNotFatal_data()
     QTest::newRow("heart half rounding above 255")
         << heartReader << Fixture::Database << heart(oneRowWith(heartRow, "hr_END", "255.5"))
         << heartFile + "holds 255.5 in field \"hr_END\" of row 1 of table \"heart_drug\", outside 0 to 255.";
-    QTest::newRow("heart byte below 0")
-        << heartReader << Fixture::Database << heart(oneRowWith(heartRow, "hr_START", "-1"))
-        << heartFile + "holds -1 in field \"hr_START\" of row 1 of table \"heart_drug\", outside 0 to 255.";
+    QTest::newRow("heart byte below 0") << heartReader << Fixture::Database
+                                        << heart(oneRowWith(heartRow, "hr_START", "-1"))
+                                        << heartFile
+            + "holds -1 in field \"hr_START\" of row 1 of table \"heart_drug\", outside 0 to 255.";
     QTest::newRow("heart dose beyond single precision")
         << heartReader << Fixture::Database << heart(oneRowWith(heartRow, "Dose", "1e300"))
-        << heartFile + "holds 1e+300 in field \"Dose\" of row 1 of table \"heart_drug\", outside the range of a single-precision number.";
+        << heartFile
+            + "holds 1e+300 in field \"Dose\" of row 1 of table \"heart_drug\", outside the range of a "
+              "single-precision number.";
     QTest::newRow("oesophagus interval as words")
         << oesoReader << Fixture::Database
         << DrugFixtures::script(oesoDrugLayout(), oneRowWith(oesoRow, "time1", "'fast'"))
@@ -371,7 +375,7 @@ void TestDrugDatabase::failureIsReportedNotFatal()
     const QStringList before = folderContents(m_dir->path());
 
     QCOMPARE(reader.failure(path), expected);
-    QCOMPARE(folderContents(m_dir->path()), before);  // no file created, the missing one included
+    QCOMPARE(folderContents(m_dir->path()), before); // no file created, the missing one included
 }
 
 void TestDrugDatabase::studentMessageSaysThePracticalCannotStart()

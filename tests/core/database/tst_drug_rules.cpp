@@ -22,8 +22,7 @@ Q_DECLARE_METATYPE(RabEdit)
 
 namespace {
 
-template <typename Drug>
-QVector<Drug> shipped(DrugReading<Drug> (*read)(const QString &), const DrugFileLayout &layout)
+template <typename Drug> QVector<Drug> shipped(DrugReading<Drug> (*read)(const QString &), const DrugFileLayout &layout)
 {
     const DrugReading<Drug> reading = read(AssetPaths::file(layout.fileName));
     if (!reading.ok())
@@ -97,35 +96,44 @@ void TestDrugRules::heartRules_data()
 
     QTest::newRow("shipped rows") << HeartEdit([](QVector<HeartDrug> &) {}) << QStringList();
     QTest::newRow("seven rows") << HeartEdit([](QVector<HeartDrug> &d) { d.removeLast(); })
-        << QStringList({"There are 7 rows; the heart practical numbers its drugs 1 to 8.",
-                        "No row has the key \"CaCl\"."});
+                                << QStringList({"There are 7 rows; the heart practical numbers its drugs 1 to 8.",
+                                                "No row has the key \"CaCl\"."});
     QTest::newRow("key on two rows") << HeartEdit([](QVector<HeartDrug> &d) { d[7].key = "KCl"; })
-        << QStringList({"The key \"KCl\" is on 2 rows.", "No row has the key \"CaCl\"."});
-    QTest::newRow("unknown key") << HeartEdit([](QVector<HeartDrug> &d) { d[2].key = "Isop"; })
+                                     << QStringList({"The key \"KCl\" is on 2 rows.", "No row has the key \"CaCl\"."});
+    QTest::newRow("unknown key")
+        << HeartEdit([](QVector<HeartDrug> &d) { d[2].key = "Isop"; })
         << QStringList({"No row has the key \"Iso\".",
                         "Row 3 (\"Isoprenaline\") has the key \"Isop\", which no interaction rule knows."});
-    QTest::newRow("epinephrine not first") << HeartEdit([](QVector<HeartDrug> &d) { std::swap(d[0], d[1]); })
+    QTest::newRow("epinephrine not first")
+        << HeartEdit([](QVector<HeartDrug> &d) { std::swap(d[0], d[1]); })
         << QStringList({"Row 1 (\"Norepinephrine\") has the key \"NEpi\"; row 1 must be Epinephrine with the key "
                         "\"Epi\" (Examination 3 compares the unknown with it)."});
-    QTest::newRow("acetylcholine renamed") << HeartEdit([](QVector<HeartDrug> &d) { d[5].Name = "ACh"; })
+    QTest::newRow("acetylcholine renamed")
+        << HeartEdit([](QVector<HeartDrug> &d) { d[5].Name = "ACh"; })
         << QStringList({"Row 6 (\"ACh\") has the key \"ACh\"; row 6 must be Acetylcholine with the key "
                         "\"ACh\" (Examination 3 compares the unknown with it)."});
-    QTest::newRow("stroke not one of the lever's") << HeartEdit([](QVector<HeartDrug> &d) { d[2].L_End = 31; })
-        << QStringList({"Row 3 (\"Isoprenaline\"): the beat stroke L_StART 85, L_End 31 is not one of the lever's nine."});
-    QTest::newRow("stroke upside down") << HeartEdit([](QVector<HeartDrug> &d) { std::swap(d[0].L_StART, d[0].L_End); })
-        << QStringList({"Row 1 (\"Epinephrine\"): the beat stroke L_StART 40, L_End 90 is not one of the lever's nine."});
+    QTest::newRow("stroke not one of the lever's")
+        << HeartEdit([](QVector<HeartDrug> &d) { d[2].L_End = 31; })
+        << QStringList(
+               {"Row 3 (\"Isoprenaline\"): the beat stroke L_StART 85, L_End 31 is not one of the lever's nine."});
+    QTest::newRow("stroke upside down")
+        << HeartEdit([](QVector<HeartDrug> &d) { std::swap(d[0].L_StART, d[0].L_End); })
+        << QStringList(
+               {"Row 1 (\"Epinephrine\"): the beat stroke L_StART 40, L_End 90 is not one of the lever's nine."});
     QTest::newRow("hr_END below hr_START") << HeartEdit([](QVector<HeartDrug> &d) { d[4].hr_START = 4; })
-        << QStringList({"Row 5 (\"Atropine\"): hr_END 3 is below hr_START 4."});
-    QTest::newRow("increase to 255 allowed") << HeartEdit([](QVector<HeartDrug> &d) { d[0].hr_END = 164; })
-        << QStringList();
-    QTest::newRow("increase past 255") << HeartEdit([](QVector<HeartDrug> &d) { d[0].hr_END = 165; })
-        << QStringList({"Row 1 (\"Epinephrine\"): an increase of up to 165 beats/min can take the rate above 255."});
-    QTest::newRow("decrease to 1 allowed") << HeartEdit([](QVector<HeartDrug> &d) { d[5].hr_END = 58; })
-        << QStringList();
-    QTest::newRow("decrease to 0") << HeartEdit([](QVector<HeartDrug> &d) { d[5].hr_END = 59; })
-        << QStringList({"Row 6 (\"Acetylcholine\"): a decrease of up to 59 beats/min can take the rate below 1."});
-    QTest::newRow("arrest may have any range") << HeartEdit([](QVector<HeartDrug> &d) { d[6].hr_END = 200; })
-        << QStringList();
+                                           << QStringList({"Row 5 (\"Atropine\"): hr_END 3 is below hr_START 4."});
+    QTest::newRow("increase to 255 allowed")
+        << HeartEdit([](QVector<HeartDrug> &d) { d[0].hr_END = 164; }) << QStringList();
+    QTest::newRow("increase past 255") << HeartEdit([](QVector<HeartDrug> &d) {
+        d[0].hr_END = 165;
+    }) << QStringList({"Row 1 (\"Epinephrine\"): an increase of up to 165 beats/min can take the rate above 255."});
+    QTest::newRow("decrease to 1 allowed")
+        << HeartEdit([](QVector<HeartDrug> &d) { d[5].hr_END = 58; }) << QStringList();
+    QTest::newRow("decrease to 0") << HeartEdit([](QVector<HeartDrug> &d) {
+        d[5].hr_END = 59;
+    }) << QStringList({"Row 6 (\"Acetylcholine\"): a decrease of up to 59 beats/min can take the rate below 1."});
+    QTest::newRow("arrest may have any range")
+        << HeartEdit([](QVector<HeartDrug> &d) { d[6].hr_END = 200; }) << QStringList();
 }
 
 void TestDrugRules::heartRules()
@@ -144,22 +152,29 @@ void TestDrugRules::oesoRules_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("shipped rows") << OesoEdit([](QVector<OesoDrug> &) {}) << QStringList();
-    QTest::newRow("Ringer not first") << OesoEdit([](QVector<OesoDrug> &d) { std::swap(d[0], d[1]); })
-        << QStringList({"The first row is \"Acetylcholine\"; it must be \"Ringer\", the baseline solution."});
-    QTest::newRow("atropine misspelt") << OesoEdit([](QVector<OesoDrug> &d) { d[4].Drug = "atropine"; })
-        << QStringList({"No row is named exactly \"Atropine\"; the interaction rules need it."});
-    QTest::newRow("Ringer alone") << OesoEdit([](QVector<OesoDrug> &d) { d.resize(1); })
+    QTest::newRow("Ringer not first") << OesoEdit([](QVector<OesoDrug> &d) {
+        std::swap(d[0], d[1]);
+    }) << QStringList({"The first row is \"Acetylcholine\"; it must be \"Ringer\", the baseline solution."});
+    QTest::newRow("atropine misspelt") << OesoEdit([](QVector<OesoDrug> &d) {
+        d[4].Drug = "atropine";
+    }) << QStringList({"No row is named exactly \"Atropine\"; the interaction rules need it."});
+    QTest::newRow("Ringer alone")
+        << OesoEdit([](QVector<OesoDrug> &d) { d.resize(1); })
         << QStringList({"There are 1 rows; the examination needs the Ringer row and at least one drug.",
                         "No row is named exactly \"Acetylcholine\"; the interaction rules need it.",
                         "No row is named exactly \"Atropine\"; the interaction rules need it.",
                         "No row is named exactly \"Physostigmine\"; the interaction rules need it."});
-    QTest::newRow("step above 255") << OesoEdit([](QVector<OesoDrug> &d) { d[1].speed2 = 256; })
-        << QStringList({"Row 2 (\"Acetylcholine\"): speed2 256 is not a whole number from 0 to 255."});
-    QTest::newRow("step not whole") << OesoEdit([](QVector<OesoDrug> &d) { d[1].speed1 = 12.5f; })
-        << QStringList({"Row 2 (\"Acetylcholine\"): speed1 12.5 is not a whole number from 0 to 255."});
-    QTest::newRow("interval of 0 ms") << OesoEdit([](QVector<OesoDrug> &d) { d[0].time1 = 0; })
-        << QStringList({"Row 1 (\"Ringer\"): time1 0 is not a whole number from 1 to 65535."});
-    QTest::newRow("interval range reversed") << OesoEdit([](QVector<OesoDrug> &d) { d[3].time1 = 190; })
+    QTest::newRow("step above 255") << OesoEdit([](QVector<OesoDrug> &d) {
+        d[1].speed2 = 256;
+    }) << QStringList({"Row 2 (\"Acetylcholine\"): speed2 256 is not a whole number from 0 to 255."});
+    QTest::newRow("step not whole") << OesoEdit([](QVector<OesoDrug> &d) {
+        d[1].speed1 = 12.5f;
+    }) << QStringList({"Row 2 (\"Acetylcholine\"): speed1 12.5 is not a whole number from 0 to 255."});
+    QTest::newRow("interval of 0 ms") << OesoEdit([](QVector<OesoDrug> &d) {
+        d[0].time1 = 0;
+    }) << QStringList({"Row 1 (\"Ringer\"): time1 0 is not a whole number from 1 to 65535."});
+    QTest::newRow("interval range reversed")
+        << OesoEdit([](QVector<OesoDrug> &d) { d[3].time1 = 190; })
         << QStringList({"Row 4 (\"Physostigmine\"): time1 190 is above time2 185."});
 }
 
@@ -179,16 +194,19 @@ void TestDrugRules::rabRules_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("shipped rows") << RabEdit([](QVector<RabDrug> &) {}) << QStringList();
-    QTest::newRow("saline not last") << RabEdit([](QVector<RabDrug> &d) { std::swap(d[7], d[8]); })
-        << QStringList({"The last row is \"Lignocaine\"; it must be \"Saline\", the control never given as an unknown."});
-    QTest::newRow("saline alone") << RabEdit([](QVector<RabDrug> &d) { d = {d.last()}; })
-        << QStringList({"There are 1 rows; Examination 1 needs at least one drug and the saline control."});
+    QTest::newRow("saline not last")
+        << RabEdit([](QVector<RabDrug> &d) { std::swap(d[7], d[8]); })
+        << QStringList(
+               {"The last row is \"Lignocaine\"; it must be \"Saline\", the control never given as an unknown."});
+    QTest::newRow("saline alone") << RabEdit([](QVector<RabDrug> &d) {
+        d = {d.last()};
+    }) << QStringList({"There are 1 rows; Examination 1 needs at least one drug and the saline control."});
     QTest::newRow("pupil range reversed") << RabEdit([](QVector<RabDrug> &d) { d[0].P_size1 = 56; })
-        << QStringList({"Row 1 (\"Atropine\"): P_size1 56 is above P_size2 55."});
-    QTest::newRow("change of -84 allowed") << RabEdit([](QVector<RabDrug> &d) { d[5].P_size1 = -84; })
-        << QStringList();
-    QTest::newRow("change below -84") << RabEdit([](QVector<RabDrug> &d) { d[5].P_size1 = -85; })
-        << QStringList({"Row 6 (\"Pilocarpine\"): P_size1 -85 is below -84; the torch would close the pupil."});
+                                          << QStringList({"Row 1 (\"Atropine\"): P_size1 56 is above P_size2 55."});
+    QTest::newRow("change of -84 allowed") << RabEdit([](QVector<RabDrug> &d) { d[5].P_size1 = -84; }) << QStringList();
+    QTest::newRow("change below -84") << RabEdit([](QVector<RabDrug> &d) {
+        d[5].P_size1 = -85;
+    }) << QStringList({"Row 6 (\"Pilocarpine\"): P_size1 -85 is below -84; the torch would close the pupil."});
 }
 
 void TestDrugRules::rabRules()

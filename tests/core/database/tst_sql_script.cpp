@@ -19,18 +19,14 @@ void TestSqlScript::statements_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("semicolons end statements")
-        << "CREATE TABLE t (a);\nINSERT INTO t VALUES (1);\n"
-        << QStringList{"CREATE TABLE t (a)", "INSERT INTO t VALUES (1)"};
-    QTest::newRow("last statement without semicolon")
-        << "SELECT 1; SELECT 2" << QStringList{"SELECT 1", "SELECT 2"};
-    QTest::newRow("semicolon inside a text")
-        << "INSERT INTO t VALUES ('a; b', 'it''s; here');"
-        << QStringList{"INSERT INTO t VALUES ('a; b', 'it''s; here')"};
+    QTest::newRow("semicolons end statements") << "CREATE TABLE t (a);\nINSERT INTO t VALUES (1);\n"
+                                               << QStringList{"CREATE TABLE t (a)", "INSERT INTO t VALUES (1)"};
+    QTest::newRow("last statement without semicolon") << "SELECT 1; SELECT 2" << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::newRow("semicolon inside a text") << "INSERT INTO t VALUES ('a; b', 'it''s; here');"
+                                             << QStringList{"INSERT INTO t VALUES ('a; b', 'it''s; here')"};
     QTest::newRow("semicolon inside a name")
         << "CREATE TABLE [x;y] (\"a;b\");" << QStringList{"CREATE TABLE [x;y] (\"a;b\")"};
-    QTest::newRow("comments left out")
-        << "-- one; two\nSELECT /* three; */ 1;\n-- four" << QStringList{"SELECT   1"};
+    QTest::newRow("comments left out") << "-- one; two\nSELECT /* three; */ 1;\n-- four" << QStringList{"SELECT   1"};
     QTest::newRow("blank statements dropped") << " ;; \n ; " << QStringList();
 }
 

@@ -1,5 +1,5 @@
-#include "heart/model/heart_fixture.h"
 #include "heart/model/heart_drug_set.h"
+#include "heart/model/heart_fixture.h"
 #include "heart/model/heart_state.h"
 
 #include <QTest>
@@ -20,16 +20,16 @@ QStringList namesOf(const QVector<HeartDrug> &drugs)
 
 bool sameDrug(const HeartDrug &a, const HeartDrug &b)
 {
-    return a.Name == b.Name && a.key == b.key && a.tone == b.tone && a.hr_START == b.hr_START
-        && a.hr_END == b.hr_END && a.L_StART == b.L_StART && a.L_End == b.L_End
-        && a.hr_indicator == b.hr_indicator;
+    return a.Name == b.Name && a.key == b.key && a.tone == b.tone && a.hr_START == b.hr_START && a.hr_END == b.hr_END
+        && a.L_StART == b.L_StART && a.L_End == b.L_End && a.hr_indicator == b.hr_indicator;
 }
 
 // Two more drugs, so the file has the ten rows the table can take.
 QVector<HeartDrug> tenDrugs()
 {
-    return shippedDrugs() + QVector<HeartDrug>{drug("Digoxin", "Dig", 5, u'N', 5, 10, 90, 40, u'D'),
-                                               drug("Dopamine", "Dop", 5, u'N', 5, 10, 80, 44, u'I')};
+    return shippedDrugs()
+        + QVector<HeartDrug>{drug("Digoxin", "Dig", 5, u'N', 5, 10, 90, 40, u'D'),
+                             drug("Dopamine", "Dop", 5, u'N', 5, 10, 80, 44, u'I')};
 }
 
 } // namespace
@@ -70,9 +70,9 @@ void TestHeartDrugSet::tableAndListsPerMode_data()
     QTest::newRow("examination 2: the unknown last")
         << int(Heart::Mode::Exam2) << names + QStringList{"Unknown drug"} << 9 << 8 << names << "5" << 5.0f;
     // Examination 3 reads two drugs and leaves the drug count as it was (8).
-    QTest::newRow("examination 3")
-        << int(Heart::Mode::Exam3) << QStringList({"Epinephrine", "Acetylcholine", "Unknown drug"}) << 3 << 8
-        << QStringList() << "2" << 2.0f;
+    QTest::newRow("examination 3") << int(Heart::Mode::Exam3)
+                                   << QStringList({"Epinephrine", "Acetylcholine", "Unknown drug"}) << 3 << 8
+                                   << QStringList() << "2" << 2.0f;
 }
 
 void TestHeartDrugSet::tableAndListsPerMode()
@@ -137,9 +137,8 @@ void TestHeartDrugSet::exam1UnknownIsDrawnAmongDrugsNotGiven()
     QCOMPARE(experiment.readouts().Txt_Dose, QStringLiteral("0.1"));
     QCOMPARE(experiment.readouts().Lab_DDose, QStringLiteral("ml"));
     QVERIFY(loaded.drugSet.hideDrugChoice);
-    const Heart::EnableChanges exam1 = {{HeartControl::Cmd_return, true},
-                                        {HeartControl::CmdTable, false},
-                                        {HeartControl::Cmd_New, false}};
+    const Heart::EnableChanges exam1
+        = {{HeartControl::Cmd_return, true}, {HeartControl::CmdTable, false}, {HeartControl::Cmd_New, false}};
     QCOMPARE(loaded.enables.mid(0, 3), exam1);
 }
 
@@ -217,11 +216,16 @@ void TestHeartDrugSet::choosingADrug_data()
     QTest::addColumn<QString>("dose");
     QTest::addColumn<QString>("unit");
 
-    QTest::newRow("tutorial keeps its unit") << int(Heart::Mode::Tutorial) << int(Prop) << "50" << "\u00B5g";
-    QTest::newRow("examination 2, last known drug") << int(Heart::Mode::Exam2) << int(CaCl) << "2000" << "\u00B5g";
-    QTest::newRow("examination 2, the unknown") << int(Heart::Mode::Exam2) << 8 << "0.1" << "ml";
-    QTest::newRow("examination 3, acetylcholine") << int(Heart::Mode::Exam3) << 1 << "2" << "\u00B5g";
-    QTest::newRow("examination 3, the unknown") << int(Heart::Mode::Exam3) << 2 << "0.1" << "ml";
+    QTest::newRow("tutorial keeps its unit") << int(Heart::Mode::Tutorial) << int(Prop) << "50"
+                                             << "\u00B5g";
+    QTest::newRow("examination 2, last known drug") << int(Heart::Mode::Exam2) << int(CaCl) << "2000"
+                                                    << "\u00B5g";
+    QTest::newRow("examination 2, the unknown") << int(Heart::Mode::Exam2) << 8 << "0.1"
+                                                << "ml";
+    QTest::newRow("examination 3, acetylcholine") << int(Heart::Mode::Exam3) << 1 << "2"
+                                                  << "\u00B5g";
+    QTest::newRow("examination 3, the unknown") << int(Heart::Mode::Exam3) << 2 << "0.1"
+                                                << "ml";
 }
 
 void TestHeartDrugSet::choosingADrug()
@@ -231,7 +235,8 @@ void TestHeartDrugSet::choosingADrug()
     QFETCH(QString, dose);
     QFETCH(QString, unit);
 
-    Bench bench(static_cast<Heart::Mode>(mode), Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
+    Bench bench(static_cast<Heart::Mode>(mode),
+                Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
     bench.experiment.selectDrug(position);
     QCOMPARE(bench.shown().Txt_Dose, dose);
     QCOMPARE(bench.shown().Lab_DDose, unit);
@@ -246,18 +251,30 @@ void TestHeartDrugSet::injectionNamesTheDrug_data()
     QTest::addColumn<QString>("markLabel");
     QTest::addColumn<QString>("PrevName");
 
-    QTest::newRow("tutorial") << int(Heart::Mode::Tutorial) << int(KCl) << "Potassium chloride" << "\u00B5g" << "KCl"
+    QTest::newRow("tutorial") << int(Heart::Mode::Tutorial) << int(KCl) << "Potassium chloride"
+                              << "\u00B5g"
+                              << "KCl"
                               << "Potassium chloride";
     // A draw of 0.5 makes drug 5 Examination 1's unknown.
-    QTest::newRow("examination 1") << int(Heart::Mode::Exam1) << 4 << "Unknown Drug 1" << "ml" << "Unk"
+    QTest::newRow("examination 1") << int(Heart::Mode::Exam1) << 4 << "Unknown Drug 1"
+                                   << "ml"
+                                   << "Unk"
                                    << "Unknown Drug No. 1";
-    QTest::newRow("examination 2, known") << int(Heart::Mode::Exam2) << int(Epi) << "Epinephrine" << "\u00B5g" << "Epi"
+    QTest::newRow("examination 2, known") << int(Heart::Mode::Exam2) << int(Epi) << "Epinephrine"
+                                          << "\u00B5g"
+                                          << "Epi"
                                           << "Epinephrine";
-    QTest::newRow("examination 2, the unknown") << int(Heart::Mode::Exam2) << 8 << "Unknown Drug " << "ml" << "Unk"
+    QTest::newRow("examination 2, the unknown") << int(Heart::Mode::Exam2) << 8 << "Unknown Drug "
+                                                << "ml"
+                                                << "Unk"
                                                 << "Unknown Drug ";
-    QTest::newRow("examination 3, known") << int(Heart::Mode::Exam3) << 1 << "Acetylcholine" << "\u00B5g" << "ACh"
+    QTest::newRow("examination 3, known") << int(Heart::Mode::Exam3) << 1 << "Acetylcholine"
+                                          << "\u00B5g"
+                                          << "ACh"
                                           << "Acetylcholine";
-    QTest::newRow("examination 3, the unknown") << int(Heart::Mode::Exam3) << 2 << "Unknown Drug " << "ml" << "Unk"
+    QTest::newRow("examination 3, the unknown") << int(Heart::Mode::Exam3) << 2 << "Unknown Drug "
+                                                << "ml"
+                                                << "Unk"
                                                 << "Unknown Drug ";
 }
 
@@ -270,7 +287,8 @@ void TestHeartDrugSet::injectionNamesTheDrug()
     QFETCH(QString, markLabel);
     QFETCH(QString, PrevName);
 
-    Bench bench(static_cast<Heart::Mode>(mode), Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
+    Bench bench(static_cast<Heart::Mode>(mode),
+                Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
     bench.settle();
     const Heart::HeartDrawing drawing = bench.inject(position);
 

@@ -70,7 +70,7 @@ void TestHeartLever::leverBeforeTheFirstBeatDrawsAtOne()
 
 void TestHeartLever::swingIsPlayedStepByStep()
 {
-    HeartLever lever = leverAt(35, 36);   // calcium's small swing: 110 twips, 7 steps each way
+    HeartLever lever = leverAt(35, 36); // calcium's small swing: 110 twips, 7 steps each way
     QCOMPARE(leverTexts(lever.leverTick()), QStringList({"lever 3599"}));
     QVERIFY(lever.swinging());
     QCOMPARE(leverTexts(lever.swingStep()), QStringList({"lever 3599", "heart diastole", "lever 3583"}));
@@ -95,7 +95,8 @@ void TestHeartLever::tickDuringSwingStartsTheNextWhenItEnds()
     Heart::LeverDrawings drawings;
     for (int step = 0; step < 14; ++step)
         drawings = lever.swingStep();
-    QCOMPARE(leverTexts(drawings), QStringList({"lever 3587", "heart systole", "lever 3603", "lever 3603", "lever 3599"}));
+    QCOMPARE(leverTexts(drawings),
+             QStringList({"lever 3587", "heart systole", "lever 3603", "lever 3603", "lever 3599"}));
     QVERIFY(lever.swinging());
     playSwing(lever);
     QVERIFY(!lever.swinging());

@@ -14,10 +14,22 @@ namespace {
 
 const QString InjectionArrowCaCl = QStringLiteral("-10,115 b10 ^; -8,117 b10 |; -11,138 r8 CaCl");
 
-QStringList calciumArrest() { return {"pen 74-45", "used 4", "pen 55-45", "pen 45-42", "pen 42-37"}; }
-QStringList potassiumArrest() { return {"pen 65-84", "used 4", "pen 75-86", "pen 80-85", "pen 82-85"}; }
-QStringList calciumRecovery() { return {"used 3", "pen 36-54", "pen 40-60", "pen 38-56", "pen 45-70"}; }
-QStringList potassiumRecovery() { return {"used 3", "pen 84-85", "pen 81-87", "pen 75-84", "pen 65-82"}; }
+QStringList calciumArrest()
+{
+    return {"pen 74-45", "used 4", "pen 55-45", "pen 45-42", "pen 42-37"};
+}
+QStringList potassiumArrest()
+{
+    return {"pen 65-84", "used 4", "pen 75-86", "pen 80-85", "pen 82-85"};
+}
+QStringList calciumRecovery()
+{
+    return {"used 3", "pen 36-54", "pen 40-60", "pen 38-56", "pen 45-70"};
+}
+QStringList potassiumRecovery()
+{
+    return {"used 3", "pen 84-85", "pen 81-87", "pen 75-84", "pen 65-82"};
+}
 
 // The mark of an injection while a drug whose rate was lastRate acts.
 QString interactionMark(const QString &lastRate, const QString &label)
@@ -127,12 +139,16 @@ void TestHeartResponse::interactions_data()
 
     // Alone, with every draw 0.5: epinephrine 95, propranolol 66 (lever every
     // 830 ms), acetylcholine 47; the basal rate is 75.
-    QTest::newRow("acetylcholine after atropine") << int(Atr) << int(ACh) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
-    QTest::newRow("atropine after acetylcholine") << int(ACh) << int(Atr) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
-    QTest::newRow("epinephrine after propranolol") << int(Prop) << int(Epi) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
+    QTest::newRow("acetylcholine after atropine")
+        << int(Atr) << int(ACh) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
+    QTest::newRow("atropine after acetylcholine")
+        << int(ACh) << int(Atr) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
+    QTest::newRow("epinephrine after propranolol")
+        << int(Prop) << int(Epi) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
     QTest::newRow("norepinephrine after propranolol keeps its rate")
         << int(Prop) << int(NEpi) << 50 << 80 << 66 << 0 << 14 << 1 << 0 << 830;
-    QTest::newRow("isoprenaline after propranolol") << int(Prop) << int(Iso) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
+    QTest::newRow("isoprenaline after propranolol")
+        << int(Prop) << int(Iso) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
     QTest::newRow("calcium after potassium") << int(KCl) << int(CaCl) << 50 << 80 << 75 << 14 << 14 << 1 << 1 << 500;
     QTest::newRow("potassium after calcium") << int(CaCl) << int(KCl) << 50 << 80 << 75 << 14 << 14 << 1 << 0 << 500;
     QTest::newRow("epinephrine after atropine acts on its own")
@@ -140,8 +156,10 @@ void TestHeartResponse::interactions_data()
     QTest::newRow("propranolol after epinephrine acts on its own")
         << int(Epi) << int(Prop) << 80 << 60 << 66 << 18 << 14 << 0 << 0 << 830;
     QTest::newRow("the same drug twice") << int(Epi) << int(Epi) << 90 << 40 << 95 << 8 << 14 << 0 << 0 << 5;
-    QTest::newRow("calcium after epinephrine arrests") << int(Epi) << int(CaCl) << 35 << 36 << 1 << 14 << 8 << 0 << 0 << 500;
-    QTest::newRow("potassium after epinephrine arrests") << int(Epi) << int(KCl) << 84 << 85 << 1 << 14 << 18 << 0 << 0 << 500;
+    QTest::newRow("calcium after epinephrine arrests")
+        << int(Epi) << int(CaCl) << 35 << 36 << 1 << 14 << 8 << 0 << 0 << 500;
+    QTest::newRow("potassium after epinephrine arrests")
+        << int(Epi) << int(KCl) << 84 << 85 << 1 << 14 << 18 << 0 << 0 << 500;
 }
 
 void TestHeartResponse::interactions()
@@ -190,8 +208,8 @@ void TestHeartResponse::interactionDrawings_data()
 
     // A lever beat at rest leaves the line at 4263 before the first drug.
     QTest::newRow("calcium after potassium: potassium recovers")
-        << int(KCl) << int(CaCl) << (QStringList{interactionMark("1", "CaCl")} + potassiumRecovery())
-        << QStringList() << true << 4263;
+        << int(KCl) << int(CaCl) << (QStringList{interactionMark("1", "CaCl")} + potassiumRecovery()) << QStringList()
+        << true << 4263;
     QTest::newRow("potassium after calcium: calcium recovers, the lever comes back")
         << int(CaCl) << int(KCl) << (QStringList{interactionMark("1", "KCl")} + calciumRecovery())
         << QStringList({"lever 3550", "lever 4263"}) << true << 4263;
@@ -329,9 +347,10 @@ void TestHeartResponse::washOutEndsTheAction_data()
     QTest::newRow("calcium recovers and its lever line goes")
         << QVector<int>{CaCl} << (QStringList{advance, endMark("1")} + calciumRecovery() + QStringList{restStroke})
         << QStringList({"lever 3550"}) << 0;
-    QTest::newRow("potassium recovers")
-        << QVector<int>{KCl} << (QStringList{advance, endMark("1")} + potassiumRecovery() + QStringList{restStroke})
-        << QStringList() << 4263;
+    QTest::newRow("potassium recovers") << QVector<int>{KCl}
+                                        << (QStringList{advance, endMark("1")} + potassiumRecovery()
+                                            + QStringList{restStroke})
+                                        << QStringList() << 4263;
     QTest::newRow("calcium that ended a potassium arrest draws no recovery")
         << QVector<int>{KCl, CaCl} << QStringList({advance, endMark("75"), restStroke}) << QStringList() << 4263;
 }
@@ -465,7 +484,8 @@ void TestHeartResponse::controlsLockedWhileDrugActs()
     QFETCH(int, mode);
     QFETCH(QVector<HeartControl>, locked);
 
-    Bench bench(static_cast<Heart::Mode>(mode), Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
+    Bench bench(static_cast<Heart::Mode>(mode),
+                Heart::Mode(mode) == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs());
     bench.settle();
 
     Heart::EnableChanges disabled;
@@ -475,11 +495,11 @@ void TestHeartResponse::controlsLockedWhileDrugActs()
     for (HeartControl control : locked)
         enabled.append({control, true});
 
-    const Heart::EnableChanges afterInjection =
-        disabled + Heart::EnableChanges{{HeartControl::Cmd_inject, true}, {HeartControl::Cmd_RmvDrug, true}};
-    const Heart::EnableChanges afterWashOut = enabled + Heart::EnableChanges{{HeartControl::Cmd_inject, true},
-                                                                             {HeartControl::Combo_Drug, true},
-                                                                             {HeartControl::Cmd_RmvDrug, false}};
+    const Heart::EnableChanges afterInjection
+        = disabled + Heart::EnableChanges{{HeartControl::Cmd_inject, true}, {HeartControl::Cmd_RmvDrug, true}};
+    const Heart::EnableChanges afterWashOut = enabled
+        + Heart::EnableChanges{
+            {HeartControl::Cmd_inject, true}, {HeartControl::Combo_Drug, true}, {HeartControl::Cmd_RmvDrug, false}};
     QCOMPARE(bench.inject(0).enables, afterInjection);
     bench.ticks(75);
     QCOMPARE(bench.ticks(1).enables, afterWashOut);

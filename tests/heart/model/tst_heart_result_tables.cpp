@@ -41,7 +41,8 @@ void TestHeartResultTables::modelTableAgreesWithTheSimulatedHeart()
     const TextTable table = Heart::ResultTables::modelTable();
     QCOMPARE(table.rows, 3);
     QCOMPARE(table.columns(), 5);
-    QCOMPARE(table.cells.at(0), QStringList({" Sr. No.", "     Drug", " Heart Rate(beats/min)", "   Amplitude", "  Tone"}));
+    QCOMPARE(table.cells.at(0),
+             QStringList({" Sr. No.", "     Drug", " Heart Rate(beats/min)", "   Amplitude", "  Tone"}));
 
     const QStringList control = table.cells.at(1);
     QCOMPARE(control.at(1), QStringLiteral("Control"));
@@ -67,9 +68,9 @@ void TestHeartResultTables::modelTableAgreesWithTheSimulatedHeart()
 
 void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns_data()
 {
-    QTest::addColumn<QStringList>("identified");   // per unknown, in the order given
+    QTest::addColumn<QStringList>("identified"); // per unknown, in the order given
     QTest::addColumn<QList<int>>("rates");
-    QTest::addColumn<QStringList>("rows");          // "serial|given|identified|rate|tone"
+    QTest::addColumn<QStringList>("rows"); // "serial|given|identified|rate|tone"
 
     QTest::newRow("every unknown answered")
         << QStringList{"Atropine", "Epinephrine", "Atropine"} << QList<int>{75, 95, 74}
@@ -94,8 +95,8 @@ void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns()
     const QStringList tones{"N", "I", "D"};
     practical.Heart_DrugCount = quint8(identified.size());
     for (int i = 0; i < identified.size(); ++i)
-        practical.Heart_Exam1Results[i + 1] = answered(QStringLiteral("Drug %1").arg(i + 1), identified.at(i),
-                                                     quint8(rates.at(i)), tones.at(i));
+        practical.Heart_Exam1Results[i + 1]
+            = answered(QStringLiteral("Drug %1").arg(i + 1), identified.at(i), quint8(rates.at(i)), tones.at(i));
 
     const TextTable table = Heart::ResultTables::exam1Table(practical);
     // The grid keeps a row for every drug; the unanswered ones stay empty.
@@ -140,11 +141,12 @@ void TestHeartResultTables::exam3TablesHaveARowPerHeart_data()
     QTest::addColumn<QVector<double>>("widths");
 
     QTest::newRow("results table") << false
-        << QStringList{" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "}
-        << QVector<double>{0, 18, 18, 18};
+                                   << QStringList{" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ",
+                                                  " Unknown Drug (HR) "}
+                                   << QVector<double>{0, 18, 18, 18};
     QTest::newRow("comparison") << true
-        << QStringList{" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "}
-        << QVector<double>{0, 155.0 / 15, 185.0 / 15, 235.0 / 15};
+                                << QStringList{" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "}
+                                << QVector<double>{0, 155.0 / 15, 185.0 / 15, 235.0 / 15};
 }
 
 void TestHeartResultTables::exam3TablesHaveARowPerHeart()
@@ -158,8 +160,8 @@ void TestHeartResultTables::exam3TablesHaveARowPerHeart()
     practical.Heart_HeartNo = 3;
     practical.Heart_Exam3Rates = {{}, {95, 47, 94}, {0, 50, 0}, {}};
 
-    const TextTable table =
-        comparison ? Heart::ResultTables::comparisonTable(practical) : Heart::ResultTables::exam3Table(practical);
+    const TextTable table
+        = comparison ? Heart::ResultTables::comparisonTable(practical) : Heart::ResultTables::exam3Table(practical);
     QCOMPARE(table.rows, 4);
     QCOMPARE(table.columnWidthsInA, widths);
     QCOMPARE(table.cells.at(0), header);

@@ -139,7 +139,7 @@ void TestHeartStages::emptyAnswerChangesNothing()
 
     Bench bench{Heart::Mode(mode)};
     const bool answered = Heart::Mode(mode) == Heart::Mode::Exam1 ? Heart::Stages::answerExam1(bench.practical, answer)
-                                                   : Heart::Stages::answerExam2(bench.practical, answer);
+                                                                  : Heart::Stages::answerExam2(bench.practical, answer);
     QVERIFY(!answered);
     QCOMPARE(bench.practical.Heart_Mode, Heart::Mode(mode));
     QCOMPARE(bench.practical.Heart_Started, 1);

@@ -1,8 +1,8 @@
 #include "heart/ui/heart_window_fixture.h"
 
-#include "widgets/recorder/chart_recorder.h"
-#include "shell/front_page.h"
 #include "heart/ui/heart_windows.h"
+#include "shell/front_page.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_image.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"

@@ -1,14 +1,14 @@
-#include "heart/ui/apparatus_picture.h"
 #include "core/asset_paths.h"
-#include "widgets/recorder/chart_recorder.h"
 #include "core/database/drug_file_layout.h"
+#include "core/database/heart_drugs.h"
+#include "heart/model/drug_positions.h"
+#include "heart/model/heart_state.h"
+#include "heart/ui/apparatus_picture.h"
 #include "heart/ui/frm_heart_table.h"
 #include "heart/ui/frm_question.h"
-#include "core/database/heart_drugs.h"
-#include "heart/model/heart_state.h"
-#include "heart/model/drug_positions.h"
 #include "heart/ui/heart_window_fixture.h"
 #include "heart/ui/indicator_box.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
@@ -189,7 +189,7 @@ void TestFrmHeart::leverSwingsStepByStep()
 {
     Frm_Heart *heart = startTutorial();
     QVERIFY(heart);
-    ticks(heart, 1);   // the first beat gives the lever its rest swing
+    ticks(heart, 1); // the first beat gives the lever its rest swing
     const ApparatusPicture *picture = heart->apparatus();
 
     QMetaObject::invokeMethod(heart->leverTimer(), "timeout");
@@ -469,15 +469,24 @@ void TestFrmHeart::boxesAreNamedByTheirLabels_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("peak rate") << "TxtHR_Drug" << "During Peak Drug Action";
-    QTest::newRow("basal rate") << "Txt_BHR" << "Basal";
-    QTest::newRow("dose") << "Txt_Dose" << "Dose";
-    QTest::newRow("drug list") << "Combo_Drug" << "Drug";
-    QTest::newRow("heart-rate indicator") << "Pic_HR_Graph" << "Heart Rate";
-    QTest::newRow("tone indicator") << "PicToneGraph" << "Tone";
-    QTest::newRow("return password") << "Txt_pwret" << "Password";
-    QTest::newRow("drug level") << "ProBar_Time" << "Current Drug Level";
-    QTest::newRow("Stop, a picture button") << "CmdPic_Stop" << "Stop the recorder";
+    QTest::newRow("peak rate") << "TxtHR_Drug"
+                               << "During Peak Drug Action";
+    QTest::newRow("basal rate") << "Txt_BHR"
+                                << "Basal";
+    QTest::newRow("dose") << "Txt_Dose"
+                          << "Dose";
+    QTest::newRow("drug list") << "Combo_Drug"
+                               << "Drug";
+    QTest::newRow("heart-rate indicator") << "Pic_HR_Graph"
+                                          << "Heart Rate";
+    QTest::newRow("tone indicator") << "PicToneGraph"
+                                    << "Tone";
+    QTest::newRow("return password") << "Txt_pwret"
+                                     << "Password";
+    QTest::newRow("drug level") << "ProBar_Time"
+                                << "Current Drug Level";
+    QTest::newRow("Stop, a picture button") << "CmdPic_Stop"
+                                            << "Stop the recorder";
 }
 
 void TestFrmHeart::boxesAreNamedByTheirLabels()
@@ -492,7 +501,7 @@ void TestFrmHeart::boxesAreNamedByTheirLabels()
 
 void TestFrmHeart::brokenDrugFileLeavesTheFrontPageOpen_data()
 {
-    QTest::addColumn<QByteArray>("contents");   // empty: no file at all
+    QTest::addColumn<QByteArray>("contents"); // empty: no file at all
 
     QTest::newRow("missing file") << QByteArray();
     QTest::newRow("not a database") << QByteArray("These are not the drugs you are looking for.\n");
@@ -520,7 +529,7 @@ void TestFrmHeart::brokenDrugFileLeavesTheFrontPageOpen()
 
     AssetPaths::setFolder(folder.path());
     Frm_Heart *heart = startTutorial();
-    HeartWindowFixture::setUp();   // the run folder back for the next tests
+    HeartWindowFixture::setUp(); // the run folder back for the next tests
     QVERIFY(!heart);
     QCOMPARE(m_boxes.count(), 1);
     QCOMPARE(m_boxes.last().text, expected);

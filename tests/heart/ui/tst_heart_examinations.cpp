@@ -1,9 +1,9 @@
 #include "core/asset_paths.h"
+#include "core/passwords.h"
+#include "heart/model/heart_state.h"
 #include "heart/ui/frm_heart_table.h"
 #include "heart/ui/frm_question.h"
-#include "heart/model/heart_state.h"
 #include "heart/ui/heart_window_fixture.h"
-#include "core/passwords.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -33,7 +33,7 @@ public:
     CyclingRandom() { Chance::setSource(this); }
     ~CyclingRandom() override { Chance::setSource(nullptr); }
     float next() override { return (float((m_count++ * 3) % 8) + 0.5f) / 8.0f; }
-    void reseed(quint32) override {}
+    void reseed(quint32) override { }
 
 private:
     int m_count = 0;
@@ -176,7 +176,8 @@ void TestHeartExaminations::examination2()
     // Cancel at the confirmation keeps the experiment running.
     m_boxes.answerNext(MessageBoxes::Answer::Cancel);
     click(heart, "Cmd_Next");
-    QCOMPARE(m_boxes.last().text, QStringLiteral(" Are you sure? Have you identified the unknown? You cannot return.  "));
+    QCOMPARE(m_boxes.last().text,
+             QStringLiteral(" Are you sure? Have you identified the unknown? You cannot return.  "));
     QCOMPARE(m_boxes.last().title, QStringLiteral(" Warning "));
     QCOMPARE(heartWindow(), heart);
     QVERIFY(heart->isVisible());

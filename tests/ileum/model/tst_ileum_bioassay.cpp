@@ -1,6 +1,6 @@
+#include "core/numbers.h"
 #include "ileum/model/bioassay.h"
 #include "ileum/model/ileum_state.h"
-#include "core/numbers.h"
 #include "support/seams/fake_clock.h"
 #include "support/seams/paper_text.h"
 #include "support/seams/scripted_random.h"
@@ -141,12 +141,18 @@ void TestIleumBioassay::knownDoses_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("boxAfter");
     QTest::addColumn<int>("peak");
-    QTest::newRow("0.2 ug") << "0.2" << "0.2" << 169;
-    QTest::newRow("3.2 ug") << "3.2" << "3.2" << 149;
-    QTest::newRow("25.6 ug") << "25.6" << "25.6" << 92;
-    QTest::newRow("0.05 ug lowered onto the baseline") << "0.05" << "0.05" << 185;
-    QTest::newRow("typed 0.10") << "0.10" << "0.1" << 173;
-    QTest::newRow("+ three times from 0.1") << " .8" << "0.8" << 161;
+    QTest::newRow("0.2 ug") << "0.2"
+                            << "0.2" << 169;
+    QTest::newRow("3.2 ug") << "3.2"
+                            << "3.2" << 149;
+    QTest::newRow("25.6 ug") << "25.6"
+                             << "25.6" << 92;
+    QTest::newRow("0.05 ug lowered onto the baseline") << "0.05"
+                                                       << "0.05" << 185;
+    QTest::newRow("typed 0.10") << "0.10"
+                                << "0.1" << 173;
+    QTest::newRow("+ three times from 0.1") << " .8"
+                                            << "0.8" << 161;
 }
 
 void TestIleumBioassay::knownDoses()

@@ -48,8 +48,7 @@ void TestIleumDoseResponse::knownDoses_data()
     QTest::newRow("0.8 ug adds 1.7") << 0.8 << 2.0f << qint16(182) << 5.0f << 16.0 << qint16(161);
     QTest::newRow("3.2 ug adds 1.9") << 3.2 << 2.0f << qint16(182) << 10.2f << 23.0 << qint16(149);
     QTest::newRow("25.6 ug has no offset") << 25.6 << 2.0f << qint16(182) << 51.2f << 39.0 << qint16(92);
-    QTest::newRow("0.05 ug lowered 12 onto the baseline")
-        << 0.05 << 2.0f << qint16(182) << 2.1f << 7.0 << qint16(185);
+    QTest::newRow("0.05 ug lowered 12 onto the baseline") << 0.05 << 2.0f << qint16(182) << 2.1f << 7.0 << qint16(185);
     QTest::newRow("least sensitive strip, 0.1 ug: height 1")
         << 0.1 << 1.0f << qint16(185) << 1.1f << 0.0 << qint16(184);
     QTest::newRow("most sensitive strip, 0.1 ug: height 22")
@@ -170,8 +169,8 @@ void TestIleumDoseResponse::peakStaysOnThePaper_data()
     QTest::addColumn<qint16>("z");
     QTest::addColumn<qint16>("peak");
     QTest::newRow("huge dose tops out at 20") << 1000.0f << 500.0 << qint16(185) << qint16(20);
-    QTest::newRow("dose overflowing single precision") << std::numeric_limits<float>::infinity() << 1e38
-                                                      << qint16(185) << qint16(20);
+    QTest::newRow("dose overflowing single precision")
+        << std::numeric_limits<float>::infinity() << 1e38 << qint16(185) << qint16(20);
     QTest::newRow("reaching exactly 20 stays 20") << 118.0f << 60.0 << qint16(185) << qint16(20);
     QTest::newRow("one below the limit") << 117.0f << 60.0 << qint16(185) << qint16(21);
     QTest::newRow("lowered small dose kept on the baseline") << 1.03f << 0.03 << qint16(185) << Baseline;

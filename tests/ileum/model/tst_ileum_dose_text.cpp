@@ -48,11 +48,16 @@ void TestIleumDoseText::injectionWritesThePlainForm_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("normalised");
-    QTest::newRow("caption form") << " .8" << "0.8";
-    QTest::newRow("trailing zero") << "0.10" << "0.1";
-    QTest::newRow("second point ends it") << "1.2.3" << "1.2";
-    QTest::newRow("lone point") << "." << "0";
-    QTest::newRow("empty box") << "" << "0";
+    QTest::newRow("caption form") << " .8"
+                                  << "0.8";
+    QTest::newRow("trailing zero") << "0.10"
+                                   << "0.1";
+    QTest::newRow("second point ends it") << "1.2.3"
+                                          << "1.2";
+    QTest::newRow("lone point") << "."
+                                << "0";
+    QTest::newRow("empty box") << ""
+                               << "0";
 }
 
 void TestIleumDoseText::injectionWritesThePlainForm()

@@ -24,8 +24,10 @@ void TestIleumScoring::compute_data()
     QTest::addColumn<QString>("concentration");
     QTest::addColumn<QString>("sum");
     // Standard 0.4 ug throughout.
-    QTest::newRow("0.32 ml") << "0.32" << true << "1.25" << "0.4/0.32 = ";
-    QTest::newRow("0.3 ml") << "0.3" << true << "1.333333" << "0.4/0.3 = ";
+    QTest::newRow("0.32 ml") << "0.32" << true << "1.25"
+                             << "0.4/0.32 = ";
+    QTest::newRow("0.3 ml") << "0.3" << true << "1.333333"
+                            << "0.4/0.3 = ";
     QTest::newRow("blank box") << " " << false << QString() << QString();
     QTest::newRow("zero volume") << "0" << false << QString() << QString();
     QTest::newRow("lone point") << "." << false << QString() << QString();
@@ -51,15 +53,25 @@ void TestIleumScoring::supervisorScores_data()
     QTest::addColumn<bool>("warning");
     QTest::addColumn<QString>("actualShown");
     QTest::addColumn<QString>("errorRatio");
-    QTest::newRow("exact") << 1.25f << "1.25" << "1.25" << false << "1.25" << "0";
-    QTest::newRow("student below") << 1.25f << "1" << "1" << false << "1.25" << "20";
-    QTest::newRow("student above") << 1.25f << "1.5" << "1.5" << false << "1.25" << "-20";
-    QTest::newRow("empty student box") << 1.25f << " " << "0" << false << "1.25" << "100";
+    QTest::newRow("exact") << 1.25f << "1.25"
+                           << "1.25" << false << "1.25"
+                           << "0";
+    QTest::newRow("student below") << 1.25f << "1"
+                                   << "1" << false << "1.25"
+                                   << "20";
+    QTest::newRow("student above") << 1.25f << "1.5"
+                                   << "1.5" << false << "1.25"
+                                   << "-20";
+    QTest::newRow("empty student box") << 1.25f << " "
+                                       << "0" << false << "1.25"
+                                       << "100";
     // 0.4 / 0.30 is 1.33333325 in single precision; the ratio is worked out
     // from the 1.333333 shown (from the stored value it would be 25).
-    QTest::newRow("ratio from the value shown") << trueConcentration(0.4, 0.3f) << "1" << "1" << false
-                                                << "1.333333" << "24.99998";
-    QTest::newRow("handed in without a standard") << -1.0f << "1.25" << "1.25" << true << QString() << QString();
+    QTest::newRow("ratio from the value shown") << trueConcentration(0.4, 0.3f) << "1"
+                                                << "1" << false << "1.333333"
+                                                << "24.99998";
+    QTest::newRow("handed in without a standard") << -1.0f << "1.25"
+                                                  << "1.25" << true << QString() << QString();
 }
 
 void TestIleumScoring::supervisorScores()

@@ -1,5 +1,5 @@
-#include "support/seams/scripted_random.h"
 #include "ileum/model/tissue_parameters.h"
+#include "support/seams/scripted_random.h"
 
 #include <QTest>
 

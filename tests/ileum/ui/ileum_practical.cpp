@@ -1,11 +1,11 @@
 #include "ileum/ui/ileum_practical.h"
 
-#include "widgets/recorder/chart_recorder.h"
 #include "ileum/ui/ileum_windows.h"
+#include "shell/shell_fixture.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_image.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/recorder/recorder_config.h"
-#include "shell/shell_fixture.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 

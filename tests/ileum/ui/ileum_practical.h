@@ -25,7 +25,7 @@ constexpr float MatchVolume032 = 0.4f;
 struct IleumPractical
 {
     enum class Mode { Tutorial, Examination };
-    static const QString Password;  // the supervisor's entry: "sup1"
+    static const QString Password; // the supervisor's entry: "sup1"
 
     explicit IleumPractical(Mode mode = Mode::Tutorial,
                             QVector<float> draws = {ZeroLevel182, Sensitivity2, MatchVolume032});

@@ -1,6 +1,6 @@
+#include "ileum/model/ileum_state.h"
 #include "ileum/ui/frm_i_exam.h"
 #include "ileum/ui/ileum_practical.h"
-#include "ileum/model/ileum_state.h"
 #include "shell/shell_fixture.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -88,7 +88,8 @@ void TestFrmIExam::loadShowsTheStudentPanel()
     QCOMPARE(exam.control<QGroupBox>("Frame_Match")->title(), " Enter the Concentration of Histamine ");
     QCOMPARE(exam.control<QGroupBox>("Frame_Password")->title(), " GateWay For   Supervisor  Mode");
     QCOMPARE(exam.control<QGroupBox>("Fra_Super")->title(), " Calculation of Error Ratio ");
-    QCOMPARE(exam.control<QLabel>("Lab_Student_Con")->text(), "Enter the Histamine Concentration for the Given Solution");
+    QCOMPARE(exam.control<QLabel>("Lab_Student_Con")->text(),
+             "Enter the Histamine Concentration for the Given Solution");
     QCOMPARE(exam.control<QLabel>("Lab_Warning")->text(),
              "Warning !!  Experiment not                          conducted Properly");
     QCOMPARE(exam.text("Txt_Cal_Con"), " ");
@@ -116,12 +117,26 @@ void TestFrmIExam::scores_data()
     QTest::addColumn<QString>("actual");
     QTest::addColumn<QString>("ratio");
     // A standard of 0.4 ug, matched by 0.32 ml (1.25 ug/ml) or by 0.30 ml.
-    QTest::newRow("1.25 found exactly") << MatchVolume032 << "1.25" << "1.25" << "1.25" << "0";
-    QTest::newRow("1 for 1.25") << MatchVolume032 << "1" << "1" << "1.25" << "20";
-    QTest::newRow("1.5 for 1.25") << MatchVolume032 << "1.5" << "1.5" << "1.25" << "-20";
-    QTest::newRow("empty box") << MatchVolume032 << QString() << "0" << "1.25" << "100";
+    QTest::newRow("1.25 found exactly") << MatchVolume032 << "1.25"
+                                        << "1.25"
+                                        << "1.25"
+                                        << "0";
+    QTest::newRow("1 for 1.25") << MatchVolume032 << "1"
+                                << "1"
+                                << "1.25"
+                                << "20";
+    QTest::newRow("1.5 for 1.25") << MatchVolume032 << "1.5"
+                                  << "1.5"
+                                  << "1.25"
+                                  << "-20";
+    QTest::newRow("empty box") << MatchVolume032 << QString() << "0"
+                               << "1.25"
+                               << "100";
     // Worked from the value shown: the stored 1.3333334 would give 25.
-    QTest::newRow("1 for 1.333333") << MatchVolume030 << "1" << "1" << "1.333333" << "24.99998";
+    QTest::newRow("1 for 1.333333") << MatchVolume030 << "1"
+                                    << "1"
+                                    << "1.333333"
+                                    << "24.99998";
 }
 
 void TestFrmIExam::scores()

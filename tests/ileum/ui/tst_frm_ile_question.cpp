@@ -1,9 +1,9 @@
-#include "widgets/recorder/chart_recorder.h"
-#include "ileum/ui/ileum_practical.h"
 #include "ileum/model/ileum_state.h"
+#include "ileum/ui/ileum_practical.h"
+#include "shell/shell_fixture.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_image.h"
 #include "widgets/recorder/paper_widget.h"
-#include "shell/shell_fixture.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 

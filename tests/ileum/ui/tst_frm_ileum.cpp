@@ -1,11 +1,11 @@
-#include "widgets/recorder/chart_recorder.h"
+#include "ileum/model/ileum_state.h"
 #include "ileum/ui/frm_ileum.h"
-#include "widgets/help_engine.h"
-#include "widgets/help_viewer.h"
 #include "ileum/ui/ileum_practical.h"
 #include "shell/shell_fixture.h"
-#include "ileum/model/ileum_state.h"
+#include "widgets/help_engine.h"
+#include "widgets/help_viewer.h"
 #include "widgets/image_control.h"
+#include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_image.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/window_names.h"
@@ -30,7 +30,8 @@ const QString Minus = QStringLiteral("Cmd_downdose");
 class SyringeWatch final : public Clock
 {
 public:
-    explicit SyringeWatch(QWidget *syringe) : m_syringe(syringe)
+    explicit SyringeWatch(QWidget *syringe)
+        : m_syringe(syringe)
     {
         m_counter.install(syringe);
         Clock::setCurrent(this);
@@ -115,8 +116,8 @@ void TestFrmIleum::loadShowsTheDoseResponsePhase_data()
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<QString>("title");
     QTest::addColumn<bool>("leaveEnabled");
-    QTest::newRow("Tutorial") << Mode::Tutorial
-                              << "Bioassay of histamine on the guinea-pig ileum - Tutorial Mode" << true;
+    QTest::newRow("Tutorial") << Mode::Tutorial << "Bioassay of histamine on the guinea-pig ileum - Tutorial Mode"
+                              << true;
     QTest::newRow("Examination") << Mode::Examination
                                  << "Bioassay of histamine on the guinea-pig ileum - Examination Mode" << false;
 }
@@ -174,17 +175,22 @@ void TestFrmIleum::controlTexts_data()
     QTest::newRow("Lab_half caption") << "Lab_half" << false << QString("mcg");
     QTest::newRow("Lab_doub caption") << "Lab_doub" << false << QString("mcg");
     QTest::newRow("lab_unk caption") << "lab_unk" << false << QString("ml");
-    QTest::newRow("Lab_cal caption") << "Lab_cal" << false << QString("Enter the quantity of unknown used     to match the standard dose curve   : ");
+    QTest::newRow("Lab_cal caption")
+        << "Lab_cal" << false
+        << QString("Enter the quantity of unknown used     to match the standard dose curve   : ");
     QTest::newRow("Cmd_Cal caption") << "Cmd_Cal" << false << QString("&Compute");
-    QTest::newRow("Lab_Con caption") << "Lab_Con" << false << QString("Concentration of histamine in the unknown solution is : ");
+    QTest::newRow("Lab_Con caption") << "Lab_Con" << false
+                                     << QString("Concentration of histamine in the unknown solution is : ");
     QTest::newRow("LabMcg caption") << "LabMcg" << false << QString("mcg/ml");
     QTest::newRow("Cmd_Next caption") << "Cmd_Next" << false << QString("Ne&Xt");
     QTest::newRow("Cmd_New caption") << "Cmd_New" << false << QString("&New");
     QTest::newRow("Cmd_return caption") << "Cmd_return" << false << QString("&Return");
     QTest::newRow("Cmd_Instruct caption") << "Cmd_Instruct" << false << QString("&Instruction");
-    QTest::newRow("LabTitle caption") << "LabTitle" << false << QString("You are given a histamine solution of unknown concentration. Find out the concentration of "
-            "histamine using a guinea-pig ileum prepara- tion. Obtain a Dose-Response curve and carry out "
-            "matching assay.");
+    QTest::newRow("LabTitle caption")
+        << "LabTitle" << false
+        << QString("You are given a histamine solution of unknown concentration. Find out the concentration of "
+                   "histamine using a guinea-pig ileum prepara- tion. Obtain a Dose-Response curve and carry out "
+                   "matching assay.");
     QTest::newRow("FraTitle frame") << "FraTitle" << false << QString("Direction");
     QTest::newRow("Fra_Dose frame") << "Fra_Dose" << false << QString("Dose selection");
     QTest::newRow("Frame_stddose frame") << "Frame_stddose" << false << QString("Enter the dose of the standard curve");
@@ -197,12 +203,14 @@ void TestFrmIleum::controlTexts_data()
     QTest::newRow("Cmd_updose tooltip") << "Cmd_updose" << true << QString("Click to double the dose");
     QTest::newRow("Cmd_downdose tooltip") << "Cmd_downdose" << true << QString("Click to halve the dose ");
     QTest::newRow("Cmd_MatchAssay tooltip") << "Cmd_MatchAssay" << true << QString("Start a matching assay");
-    QTest::newRow("Cmd_Calculate tooltip") << "Cmd_Calculate" << true << QString("Calculate the unknown histamine concentration");
+    QTest::newRow("Cmd_Calculate tooltip")
+        << "Cmd_Calculate" << true << QString("Calculate the unknown histamine concentration");
     QTest::newRow("Cmd_Print tooltip") << "Cmd_Print" << true << QString("Print the recording ");
     QTest::newRow("Cmd_Std tooltip") << "Cmd_Std" << true << QString("Inject the Std dose");
     QTest::newRow("Cmd_HalfStd tooltip") << "Cmd_HalfStd" << true << QString("Inject half the Std dose");
     QTest::newRow("Cmd_DoubleStd tooltip") << "Cmd_DoubleStd" << true << QString("Inject double the Std dose");
-    QTest::newRow("Cmd_unknown tooltip") << "Cmd_unknown" << true << QString("Inject unknown (select the dose in ml first)");
+    QTest::newRow("Cmd_unknown tooltip") << "Cmd_unknown" << true
+                                         << QString("Inject unknown (select the dose in ml first)");
     QTest::newRow("Cmd_Next tooltip") << "Cmd_Next" << true << QString("Exit & Do next step");
     QTest::newRow("Cmd_New tooltip") << "Cmd_New" << true << QString("Start new experiment");
     QTest::newRow("Cmd_return tooltip") << "Cmd_return" << true << QString("Return to main menu");
@@ -301,10 +309,14 @@ void TestFrmIleum::doseButtons_data()
     QTest::addColumn<QStringList>("presses");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("injected");
-    QTest::newRow("+ three times from 0.1") << "0.1" << QStringList{Plus, Plus, Plus} << " .8" << "0.8";
-    QTest::newRow("- from 0.1") << "0.1" << QStringList{Minus} << " .05" << "0.05";
-    QTest::newRow("- twice from 0.1 gives 0.025") << "0.1" << QStringList{Minus, Minus} << " .025" << "0.025";
-    QTest::newRow("+ past the four typed characters") << "6.4" << QStringList{Plus} << " 12.8" << "12.8";
+    QTest::newRow("+ three times from 0.1") << "0.1" << QStringList{Plus, Plus, Plus} << " .8"
+                                            << "0.8";
+    QTest::newRow("- from 0.1") << "0.1" << QStringList{Minus} << " .05"
+                                << "0.05";
+    QTest::newRow("- twice from 0.1 gives 0.025") << "0.1" << QStringList{Minus, Minus} << " .025"
+                                                  << "0.025";
+    QTest::newRow("+ past the four typed characters") << "6.4" << QStringList{Plus} << " 12.8"
+                                                      << "12.8";
 }
 
 void TestFrmIleum::doseButtons()
@@ -329,11 +341,18 @@ void TestFrmIleum::typingStopsAtTheBoxLimit_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("dose, four characters") << QStringList() << "Txt_Dose" << "0.125" << "0.12";
-    QTest::newRow("letters are refused") << QStringList() << "Txt_Dose" << "a1b.5" << "1.5";
-    QTest::newRow("standard dose, five") << QStringList{"Cmd_MatchAssay"} << "Txt_stddose" << "0.3125" << "0.312";
-    QTest::newRow("matching volume, five") << QStringList{"Cmd_MatchAssay", "Cmd_stddose", "Cmd_Calculate"}
-                                           << "Txt_cal" << "0.3125" << "0.312";
+    QTest::newRow("dose, four characters") << QStringList() << "Txt_Dose"
+                                           << "0.125"
+                                           << "0.12";
+    QTest::newRow("letters are refused") << QStringList() << "Txt_Dose"
+                                         << "a1b.5"
+                                         << "1.5";
+    QTest::newRow("standard dose, five") << QStringList{"Cmd_MatchAssay"} << "Txt_stddose"
+                                         << "0.3125"
+                                         << "0.312";
+    QTest::newRow("matching volume, five") << QStringList{"Cmd_MatchAssay", "Cmd_stddose", "Cmd_Calculate"} << "Txt_cal"
+                                           << "0.3125"
+                                           << "0.312";
 }
 
 void TestFrmIleum::typingStopsAtTheBoxLimit()
@@ -462,12 +481,18 @@ void TestFrmIleum::matchingInjections_data()
     QTest::addColumn<int>("peak");
     QTest::addColumn<QString>("label");
     // Standard 0.4 ug, matched by 0.32 ml, on the strip of the worked examples.
-    QTest::newRow("Standard") << "Cmd_Std" << "0.1" << 166 << "Std ";
-    QTest::newRow("Half Standard") << "Cmd_HalfStd" << "0.1" << 169 << QStringLiteral("\u00BD Std");
-    QTest::newRow("Double Standard") << "Cmd_DoubleStd" << "0.1" << 161 << "2Std";
-    QTest::newRow("0.1 ml of unknown") << "Cmd_unknown" << "0.1" << 172 << "u0.1";
-    QTest::newRow("the matching 0.32 ml") << "Cmd_unknown" << "0.32" << 166 << "u0.32";
-    QTest::newRow("0.02 ml: a contraction, no hump") << "Cmd_unknown" << "0.02" << 173 << "u0.02";
+    QTest::newRow("Standard") << "Cmd_Std"
+                              << "0.1" << 166 << "Std ";
+    QTest::newRow("Half Standard") << "Cmd_HalfStd"
+                                   << "0.1" << 169 << QStringLiteral("\u00BD Std");
+    QTest::newRow("Double Standard") << "Cmd_DoubleStd"
+                                     << "0.1" << 161 << "2Std";
+    QTest::newRow("0.1 ml of unknown") << "Cmd_unknown"
+                                       << "0.1" << 172 << "u0.1";
+    QTest::newRow("the matching 0.32 ml") << "Cmd_unknown"
+                                          << "0.32" << 166 << "u0.32";
+    QTest::newRow("0.02 ml: a contraction, no hump") << "Cmd_unknown"
+                                                     << "0.02" << 173 << "u0.02";
 }
 
 void TestFrmIleum::matchingInjections()
@@ -507,8 +532,10 @@ void TestFrmIleum::compute_data()
     QTest::addColumn<bool>("computed");
     QTest::addColumn<QString>("concentration");
     QTest::addColumn<QString>("sum");
-    QTest::newRow("0.4 / 0.32") << "0.32" << true << "1.25" << "0.4/0.32 = ";
-    QTest::newRow("0.4 / 0.3") << "0.3" << true << "1.333333" << "0.4/0.3 = ";
+    QTest::newRow("0.4 / 0.32") << "0.32" << true << "1.25"
+                                << "0.4/0.32 = ";
+    QTest::newRow("0.4 / 0.3") << "0.3" << true << "1.333333"
+                               << "0.4/0.3 = ";
     QTest::newRow("blank box") << " " << false << QString() << QString();
     QTest::newRow("reads 0: no infinity") << "0" << false << QString() << QString();
     QTest::newRow("lone point") << "." << false << QString() << QString();

@@ -28,8 +28,8 @@ struct Describe
         QStringList texts;
         for (const Paper::MarkText &t : mark.texts)
             texts.append(markText(t));
-        const QString colour =
-            mark.colour == Paper::MarkColour::Ink ? QStringLiteral("ink") : QStringLiteral("highlight");
+        const QString colour
+            = mark.colour == Paper::MarkColour::Ink ? QStringLiteral("ink") : QStringLiteral("highlight");
         return QStringLiteral("mark %1: %2").arg(colour, texts.join(QStringLiteral("; ")));
     }
     QString operator()(const Paper::Line &line) const

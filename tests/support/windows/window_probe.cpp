@@ -12,7 +12,8 @@ QWidget *control(const QWidget *window, const QString &name)
 {
     QWidget *found = window ? window->findChild<QWidget *>(name) : nullptr;
     if (!found) {
-        const QString message = QStringLiteral("no control %1 in %2").arg(name, window ? window->objectName() : "no window");
+        const QString message
+            = QStringLiteral("no control %1 in %2").arg(name, window ? window->objectName() : "no window");
         QTest::qFail(qPrintable(message), __FILE__, __LINE__);
     }
     return found;

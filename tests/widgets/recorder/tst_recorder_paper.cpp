@@ -148,7 +148,8 @@ void TestRecorderPaper::arcsFollowTheirAngles_data()
     // Centre (100, 80) in every row.
     QTest::newRow("contraction cap: tall, over the top, open below")
         << 30.0 << 3.0 << 0.7 << 2.4 << QPoint(100, 50) << QPoint(100, 110);
-    QTest::newRow("cap: 10 wide, its sides not reached") << 30.0 << 3.0 << 0.7 << 2.4 << QPoint(100, 50) << QPoint(110, 80);
+    QTest::newRow("cap: 10 wide, its sides not reached")
+        << 30.0 << 3.0 << 0.7 << 2.4 << QPoint(100, 50) << QPoint(110, 80);
     QTest::newRow("hump: 4 high on the baseline") << 10.0 << 0.4 << 0.2 << 3.3 << QPoint(100, 76) << QPoint(100, 84);
     QTest::newRow("end before start runs on through angle 0")
         << 10.0 << 1.0 << 1.5 * M_PI << 0.5 * M_PI << QPoint(110, 80) << QPoint(90, 80);
@@ -197,9 +198,9 @@ void TestRecorderPaper::paintCopiesOnlyItsArea()
     QCOMPARE(target.pixelColor(499, 15), QColor(Qt::red));
     QCOMPARE(target.pixelColor(530, 15), QColor(Qt::red));
     QCOMPARE(target.pixelColor(510, 9), QColor(Qt::red));
-    QCOMPARE(target.pixelColor(510, 15), Ink);  // a line at every third column
+    QCOMPARE(target.pixelColor(510, 15), Ink); // a line at every third column
     QCOMPARE(target.pixelColor(511, 15), Paper);
-    QCOMPARE(target.pixelColor(513, 29), Ink);  // the next tile
+    QCOMPARE(target.pixelColor(513, 29), Ink); // the next tile
 }
 
 void TestRecorderPaper::fullPaperMemory()

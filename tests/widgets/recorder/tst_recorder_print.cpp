@@ -1,10 +1,10 @@
+#include "core/recorder/print_layout.h"
+#include "support/windows/message_box_script.h"
 #include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/recorder/pdf_pages.h"
-#include "core/recorder/print_layout.h"
 #include "widgets/recorder/recording_print.h"
 #include "widgets/recorder/recording_render.h"
-#include "support/windows/message_box_script.h"
 
 #include <QFile>
 #include <QPainter>
@@ -179,9 +179,10 @@ void TestRecorderPrint::warningNoPrintsNothing()
     recording.print();
     QCOMPARE(boxes.count(), 1);
     const MessageBoxes::Request warning = boxes.last();
-    QCOMPARE(warning.text, QStringLiteral("You have clicked 'Print' button. Switch on the printer and keep it online "
-                                          "too. Your PC may hang if the default printer is NOT on line. Do you like "
-                                          "to continue printing?"));
+    QCOMPARE(warning.text,
+             QStringLiteral("You have clicked 'Print' button. Switch on the printer and keep it online "
+                            "too. Your PC may hang if the default printer is NOT on line. Do you like "
+                            "to continue printing?"));
     QCOMPARE(warning.title, QStringLiteral("WARNING - Printer must be ON LINE"));
     QCOMPARE(warning.buttons, MessageBoxes::Buttons::YesNo);
     QCOMPARE(warning.icon, MessageBoxes::Icon::Critical);

@@ -2,20 +2,20 @@
 // cupsd of the test's own (its own configuration, spool and socket, so no
 // other program's printers are touched). cups-pdf writes the pages as a PDF
 // file into the folder its configuration names, by default ~/PDF.
+#include "support/windows/message_box_script.h"
 #include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/recorder/pdf_pages.h"
 #include "widgets/recorder/recording_print.h"
-#include "support/windows/message_box_script.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
-#include <QDateTime>
-#include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,34 +124,40 @@ void TestRecorderRealPrinter::initTestCase()
     for (const char *sub : {"conf", "spool", "cache", "state", "log", "tmp"})
         QVERIFY(QDir(root).mkpath(QString::fromLatin1(sub)));
     // The filters run as an unprivileged user and must reach the spool.
-    QFile::setPermissions(root, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                    | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(root,
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                              | QFile::ReadOther | QFile::ExeOther);
     QFile::setPermissions(root + QStringLiteral("/tmp"), QFileDevice::Permissions(0x7777));
     const QString socket = root + QStringLiteral("/cups.sock");
     QVERIFY(writeFile(root + QStringLiteral("/conf/cupsd.conf"),
                       QStringLiteral("LogLevel info\nListen %1\nBrowsing Off\nWebInterface No\n"
                                      "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                                     "</Policy>\n").arg(socket)));
+                                     "</Policy>\n")
+                          .arg(socket)));
     QVERIFY(writeFile(root + QStringLiteral("/conf/cups-files.conf"),
                       QStringLiteral("SystemGroup root\nServerRoot %1/conf\nRequestRoot %1/spool\n"
                                      "CacheDir %1/cache\nStateDir %1/state\nTempDir %1/tmp\n"
                                      "ErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-                                     "PageLog %1/log/page_log\nPrintcap %1/printcap\n").arg(root)));
+                                     "PageLog %1/log/page_log\nPrintcap %1/printcap\n")
+                          .arg(root)));
 
     qputenv("CUPS_SERVER", socket.toLocal8Bit());
     m_cupsd.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Should the test be killed, its cupsd goes with it.
     m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_cupsd.start(Cupsd, {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/conf/cupsd.conf"),
-                          QStringLiteral("-s"), root + QStringLiteral("/conf/cups-files.conf")});
+    m_cupsd.start(Cupsd,
+                  {QStringLiteral("-f"), QStringLiteral("-c"), root + QStringLiteral("/conf/cupsd.conf"),
+                   QStringLiteral("-s"), root + QStringLiteral("/conf/cups-files.conf")});
     QVERIFY2(m_cupsd.waitForStarted(10000), qPrintable(m_cupsd.errorString()));
     QTRY_VERIFY_WITH_TIMEOUT(schedulerRunning(), 30000);
 
     QByteArray output;
-    QVERIFY2(cupsCommand(QStringLiteral("lpadmin"), {QStringLiteral("-p"), Queue, QStringLiteral("-E"),
-                                                     QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
-                                                     QStringLiteral("-P"), CupsPdfPpd}, &output) == 0,
+    QVERIFY2(cupsCommand(QStringLiteral("lpadmin"),
+                         {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                          QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), CupsPdfPpd},
+                         &output)
+                 == 0,
              output.constData());
     QVERIFY2(cupsCommand(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &output) == 0, output.constData());
 

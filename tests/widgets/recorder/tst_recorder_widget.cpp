@@ -1,8 +1,8 @@
-#include "widgets/recorder/chart_recorder.h"
-#include "widgets/recorder/paper_widget.h"
 #include "support/seams/fake_clock.h"
 #include "support/seams/scripted_random.h"
 #include "support/windows/message_box_script.h"
+#include "widgets/recorder/chart_recorder.h"
+#include "widgets/recorder/paper_widget.h"
 #include "widgets/window_utils.h"
 
 #include <QLabel>
@@ -58,7 +58,11 @@ struct RecorderWindow
 class PaintWatch final : public QObject
 {
 public:
-    explicit PaintWatch(PaperWidget *paper) : m_paper(paper) { paper->installEventFilter(this); }
+    explicit PaintWatch(PaperWidget *paper)
+        : m_paper(paper)
+    {
+        paper->installEventFilter(this);
+    }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -338,9 +342,12 @@ void TestRecorderWidget::repaintsOnlyWhatShows()
     }
     QVERIFY(!watch.painted.isEmpty());
     for (const auto &[painted, shown] : std::as_const(watch.painted))
-        QVERIFY2(shown.contains(painted), qPrintable(QStringLiteral("painted %1 px from %2 with %3 to %4 shown")
-                                                         .arg(painted.width()).arg(painted.left())
-                                                         .arg(shown.left()).arg(shown.right())));
+        QVERIFY2(shown.contains(painted),
+                 qPrintable(QStringLiteral("painted %1 px from %2 with %3 to %4 shown")
+                                .arg(painted.width())
+                                .arg(painted.left())
+                                .arg(shown.left())
+                                .arg(shown.right())));
 }
 
 void TestRecorderWidget::paperFullQuestion_data()
@@ -418,8 +425,8 @@ void TestRecorderWidget::markTextsStandAroundOnePenX()
     // The pen stands at the stroke's x, 327; printing the first text moves
     // it, but the second still stands 40 pixels left of 327.
     w.recorder->draw({Paper::Stroke{50, 80},
-                      Paper::Mark{Paper::MarkColour::Ink, {{-40, 5, font, QStringLiteral("HHH")},
-                                                           {-40, 120, font, QStringLiteral("HHH")}}}});
+                      Paper::Mark{Paper::MarkColour::Ink,
+                                  {{-40, 5, font, QStringLiteral("HHH")}, {-40, 120, font, QStringLiteral("HHH")}}}});
     const QImage shown = w.viewportImage();
     QVERIFY(hasColour(shown, QRect(287, 5, 8, 15), ink));
     QVERIFY(hasColour(shown, QRect(287, 120, 8, 15), ink));
