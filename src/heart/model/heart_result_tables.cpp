@@ -18,9 +18,9 @@ QString rateText(quint8 rate)
 }
 
 // Examination 3's rows, one per heart, under the given header.
-TextTable heartRows(const HeartPractical &practical, const QStringList &header, const QVector<double> &widths)
+ResultsTable heartRows(const HeartPractical &practical, const QStringList &header, const QVector<double> &widths)
 {
-    TextTable table;
+    ResultsTable table;
     table.rows = practical.Heart_HeartNo + 1;
     table.columnWidthsInA = widths;
     table.cells.append(header);
@@ -34,12 +34,12 @@ TextTable heartRows(const HeartPractical &practical, const QStringList &header, 
 
 } // namespace
 
-TextTable modelTable()
+ResultsTable modelTable()
 {
-    TextTable table;
+    ResultsTable table;
     table.rows = 3;
     table.columnWidthsInA = {10, 15, 20, 15, 10};
-    table.tallHeader = true;
+    table.headerHeightInA = 2;
     table.cells = {
         {" Sr. No.", "     Drug", " Heart Rate(beats/min)", "   Amplitude", "  Tone"},
         {"  1   ", "Control", "   67   ", "Normal", "Normal"},
@@ -48,13 +48,13 @@ TextTable modelTable()
     return table;
 }
 
-TextTable exam1Table(const HeartPractical &practical)
+ResultsTable exam1Table(const HeartPractical &practical)
 {
-    TextTable table;
+    ResultsTable table;
     table.rows = practical.Heart_DrugCount + 1;
     table.columnWidthsInA = {10, 18, 18, 19, 10};
-    table.tallHeader = true;
-    table.tallRows = true;
+    table.headerHeightInA = 2;
+    table.rowHeightInA = 2;
     table.cells.append({" Serial No.", " Drug Given     ", " Drug Identified ", " Heart Beats/min ", " Tone"});
     for (int i = 1; i <= practical.Heart_DrugCount; ++i) {
         const HeartExam1Result &result = practical.Heart_Exam1Results.at(i);
@@ -67,13 +67,13 @@ TextTable exam1Table(const HeartPractical &practical)
     return table;
 }
 
-TextTable exam2Table(const HeartPractical &practical)
+ResultsTable exam2Table(const HeartPractical &practical)
 {
-    TextTable table;
+    ResultsTable table;
     table.rows = practical.Heart_Exam2Count + 1;
     table.columnWidthsInA = {10, 18, 20, 15, 10};
-    table.tallHeader = true;
-    table.tallRows = true;
+    table.headerHeightInA = 2;
+    table.rowHeightInA = 2;
     table.cells.append({"Sr. No.", " Drugs Injected ", " Heart Rate(beats/min)", " Tone"});
     for (int k = 1; k <= practical.Heart_Exam2Count; ++k) {
         const HeartExam2Entry entry = practical.Heart_Exam2Log.value(k);
@@ -82,16 +82,16 @@ TextTable exam2Table(const HeartPractical &practical)
     return table;
 }
 
-TextTable exam3Table(const HeartPractical &practical)
+ResultsTable exam3Table(const HeartPractical &practical)
 {
-    TextTable table
+    ResultsTable table
         = heartRows(practical, {" Heart No.", " Epinephrine (HR) ", " Acetylcholine (HR) ", " Unknown Drug (HR) "},
                     {0, 18, 18, 18});
-    table.tallHeader = true;
+    table.headerHeightInA = 2;
     return table;
 }
 
-TextTable comparisonTable(const HeartPractical &practical)
+ResultsTable comparisonTable(const HeartPractical &practical)
 {
     // 155, 185 and 235 widths of "A" in pixels, taken as twips (15 to a pixel).
     return heartRows(practical, {" Heart No.", " Epinephrine     ", " Acetylcholine ", " Unknown Drug "},

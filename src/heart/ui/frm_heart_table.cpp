@@ -3,9 +3,9 @@
 #include "heart/model/heart_result_tables.h"
 #include "heart/model/heart_state.h"
 #include "heart/ui/frm_heart.h"
-#include "heart/ui/heart_table_grid.h"
 #include "widgets/controls.h"
 #include "widgets/input_boxes.h"
+#include "widgets/results_grid.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -80,20 +80,20 @@ void Frm_Heart_Table::load()
     CentreForm(this);
     if (m_practical.Heart_Mode == Heart::Mode::Tutorial) {
         examno->setText(QStringLiteral("Model Table"));
-        HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::modelTable(), fontMetrics());
+        ResultsGrid::show(MsGrid_Table, Heart::ResultTables::modelTable(), fontMetrics());
         return;
     }
     m_TablePage = Exam1Page;
     Cmd_Ret->setText(QStringLiteral("&Ok"));
     examno->setText(QStringLiteral("Examination 1"));
-    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam1Table(m_practical), fontMetrics());
+    ResultsGrid::show(MsGrid_Table, Heart::ResultTables::exam1Table(m_practical), fontMetrics());
 }
 
 void Frm_Heart_Table::showExam2Table()
 {
     m_TablePage = Exam2Page;
     examno->setText(QStringLiteral("Examination 2"));
-    HeartTableGrid::show(MsGrid_Table, Heart::ResultTables::exam2Table(m_practical), fontMetrics());
+    ResultsGrid::show(MsGrid_Table, Heart::ResultTables::exam2Table(m_practical), fontMetrics());
     showAnswers(m_practical.Heart_Exam2Drug, m_practical.Heart_Exam2Answer);
 }
 
@@ -102,7 +102,7 @@ void Frm_Heart_Table::showExam3Table()
     m_TablePage = Exam3Page;
     MsGrid_Table->hide();
     examno->setText(QStringLiteral("Examination 3"));
-    HeartTableGrid::show(MsGrid_Table1_R, Heart::ResultTables::exam3Table(m_practical), fontMetrics());
+    ResultsGrid::show(MsGrid_Table1_R, Heart::ResultTables::exam3Table(m_practical), fontMetrics());
     MsGrid_Table1_R->show();
     showAnswers(m_practical.Heart_Exam3Drug, m_practical.Heart_Exam3Answer);
 }

@@ -4,10 +4,10 @@
 #include "heart/model/heart_stages.h"
 #include "heart/model/heart_state.h"
 #include "heart/ui/frm_heart.h"
-#include "heart/ui/heart_table_grid.h"
 #include "widgets/controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/password_gateway.h"
+#include "widgets/results_grid.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -171,7 +171,7 @@ void Frm_Question::setDrugList(const QStringList &names)
 void Frm_Question::showComparison(const QFontMetrics &heartWindowFont)
 {
     Frame_exam4->show();
-    HeartTableGrid::show(MsGrid_Table1, Heart::ResultTables::comparisonTable(m_practical), heartWindowFont);
+    ResultsGrid::show(MsGrid_Table1, Heart::ResultTables::comparisonTable(m_practical), heartWindowFont);
 }
 
 void Frm_Question::Cmd_Ret_Click()

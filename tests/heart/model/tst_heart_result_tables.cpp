@@ -4,8 +4,6 @@
 
 #include <QTest>
 
-using Heart::ResultTables::TextTable;
-
 namespace {
 
 Heart::HeartExam1Result answered(const QString &given, const QString &identified, quint8 rate, const QString &tone)
@@ -38,7 +36,7 @@ void TestHeartResultTables::modelTableAgreesWithTheSimulatedHeart()
 {
     // The model table is what the student should see in the Tutorial: the
     // heart at rest, then epinephrine from the shipped drug file.
-    const TextTable table = Heart::ResultTables::modelTable();
+    const ResultsTable table = Heart::ResultTables::modelTable();
     QCOMPARE(table.rows, 3);
     QCOMPARE(table.columns(), 5);
     QCOMPARE(table.cells.at(0),
@@ -98,11 +96,12 @@ void TestHeartResultTables::exam1RowsAreTheAnsweredUnknowns()
         practical.Heart_Exam1Results[i + 1]
             = answered(QStringLiteral("Drug %1").arg(i + 1), identified.at(i), quint8(rates.at(i)), tones.at(i));
 
-    const TextTable table = Heart::ResultTables::exam1Table(practical);
+    const ResultsTable table = Heart::ResultTables::exam1Table(practical);
     // The grid keeps a row for every drug; the unanswered ones stay empty.
     QCOMPARE(table.rows, identified.size() + 1);
     QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 18, 18, 19, 10}));
-    QVERIFY(table.tallHeader && table.tallRows);
+    QCOMPARE(table.headerHeightInA, 2.0);
+    QCOMPARE(table.rowHeightInA, 2.0);
     QCOMPARE(table.cells.at(0),
              QStringList({" Serial No.", " Drug Given     ", " Drug Identified ", " Heart Beats/min ", " Tone"}));
     QStringList shown;
@@ -117,7 +116,7 @@ void TestHeartResultTables::exam2HasARowPerInjection()
     practical.Heart_Exam2Count = 2;
     practical.Heart_Exam2Log = {{}, {"Epinephrine", "N", 95}, {"Unknown drug", "D", 48}};
 
-    const TextTable table = Heart::ResultTables::exam2Table(practical);
+    const ResultsTable table = Heart::ResultTables::exam2Table(practical);
     QCOMPARE(table.rows, 3);
     QCOMPARE(table.columnWidthsInA, (QVector<double>{10, 18, 20, 15, 10}));
     QCOMPARE(table.cells.at(0), QStringList({"Sr. No.", " Drugs Injected ", " Heart Rate(beats/min)", " Tone"}));
@@ -129,7 +128,7 @@ void TestHeartResultTables::exam2HasARowPerInjection()
 void TestHeartResultTables::exam2WithoutInjectionsIsOnlyTheHeader()
 {
     Heart::HeartPractical practical;
-    const TextTable table = Heart::ResultTables::exam2Table(practical);
+    const ResultsTable table = Heart::ResultTables::exam2Table(practical);
     QCOMPARE(table.rows, 1);
     QCOMPARE(table.cells.size(), 1);
 }
@@ -160,7 +159,7 @@ void TestHeartResultTables::exam3TablesHaveARowPerHeart()
     practical.Heart_HeartNo = 3;
     practical.Heart_Exam3Rates = {{}, {95, 47, 94}, {0, 50, 0}, {}};
 
-    const TextTable table
+    const ResultsTable table
         = comparison ? Heart::ResultTables::comparisonTable(practical) : Heart::ResultTables::exam3Table(practical);
     QCOMPARE(table.rows, 4);
     QCOMPARE(table.columnWidthsInA, widths);

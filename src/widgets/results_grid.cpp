@@ -1,15 +1,15 @@
-#include "heart/ui/heart_table_grid.h"
+#include "widgets/results_grid.h"
 
 #include "widgets/text_grid.h"
 
 #include <QFontMetrics>
 
-namespace HeartTableGrid {
+namespace ResultsGrid {
 
-void show(TextGrid *grid, const Heart::ResultTables::TextTable &table, const QFontMetrics &windowFont)
+void show(TextGrid *grid, const ResultsTable &table, const QFontMetrics &windowFont)
 {
     const double letterWidth = windowFont.horizontalAdvance(QLatin1Char('A'));
-    const int tallRow = 2 * windowFont.height();
+    const double letterHeight = windowFont.height();
 
     QFont gridFont(QStringLiteral("Arial"));
     gridFont.setPointSizeF(grid->font().pointSizeF());
@@ -21,11 +21,11 @@ void show(TextGrid *grid, const Heart::ResultTables::TextTable &table, const QFo
         if (widthInA > 0)
             grid->setColumnWidth(column, qRound(widthInA * letterWidth));
     }
-    if (table.tallHeader || table.tallRows)
-        grid->setRowHeightPixels(0, tallRow);
-    if (table.tallRows) {
+    if (table.headerHeightInA > 0)
+        grid->setRowHeightPixels(0, qRound(table.headerHeightInA * letterHeight));
+    if (table.rowHeightInA > 0) {
         for (int row = 1; row < table.rows; ++row)
-            grid->setRowHeightPixels(row, tallRow);
+            grid->setRowHeightPixels(row, qRound(table.rowHeightInA * letterHeight));
     }
     for (int row = 0; row < table.rows; ++row) {
         for (int column = 0; column < table.columns(); ++column)
@@ -33,4 +33,4 @@ void show(TextGrid *grid, const Heart::ResultTables::TextTable &table, const QFo
     }
 }
 
-} // namespace HeartTableGrid
+} // namespace ResultsGrid
