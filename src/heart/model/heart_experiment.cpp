@@ -112,6 +112,16 @@ HeartExperiment::NewRun HeartExperiment::New()
     return run;
 }
 
+HeartExperiment::NewRun HeartExperiment::ClearFullPaper()
+{
+    NewRun run;
+    run.drawing.lever = finishSwing();
+    if (m_run.readouts.Lab_drugname != QLatin1String("None"))
+        run.drawing.append(Response::WashOut(m_run));
+    run.load = load();
+    return run;
+}
+
 void HeartExperiment::StopDrug()
 {
     m_run.StopDrugToggle = m_run.StopDrugToggle == 0 ? 1 : 0;

@@ -63,6 +63,11 @@ public:
         Load load;
     };
     NewRun New();
+    // Yes at the paper-full question: a new recording in the same stage that
+    // starts as a fresh load does. A drug still acting washes out first, so
+    // every control it locked is free again and no arrest line stays on the
+    // lever; the load then wipes the paper, marks and all.
+    NewRun ClearFullPaper();
 
     // lever1's tick, and each step of the swing it starts (played every
     // HeartLever::StepPauseMs while state().lever.swinging()).

@@ -243,8 +243,11 @@ void Frm_Heart::Timer_Heart_Timer()
         // No leaves the recorder standing still; Yes starts a new recording
         // in the same stage.
         Timer_Heart->stop();
-        if (m_recorder->askToClearFullPaper())
-            loadProcedure();
+        if (m_recorder->askToClearFullPaper()) {
+            const Heart::HeartExperiment::NewRun run = m_experiment.ClearFullPaper();
+            replay(run.drawing);
+            finishLoad(run.load);
+        }
         return;
     }
     replay(m_experiment.beatTick());

@@ -77,9 +77,9 @@ private:
     void buildCommandBar();
     void buildReturnPassword();
 
-    // The load procedure, run when the window loads and by Yes at the
-    // paper-full question (New runs it through the model's New). A stage
-    // whose drugs cannot be read ends at the front page.
+    // The load procedure, run when the window loads (New and Yes at the
+    // paper-full question run it through the model). A stage whose drugs
+    // cannot be read ends at the front page.
     void loadProcedure();
     // The examinations hide the help and move the command bar left.
     void layOutForMode();

@@ -417,18 +417,28 @@ void TestFrmHeart::questionsOkAndReturnEndAtTheFrontPage()
 void TestFrmHeart::fullPaperQuestion_data()
 {
     QTest::addColumn<bool>("clear");
+    QTest::addColumn<int>("acting"); // the drug given before the paper filled; -1 none
 
-    QTest::newRow("Yes starts a new recording") << true;
-    QTest::newRow("No leaves the recorder standing") << false;
+    QTest::newRow("Yes at rest starts a new recording") << true << -1;
+    QTest::newRow("Yes while a drug acts") << true << int(Epi);
+    QTest::newRow("Yes during a calcium arrest") << true << int(CaCl);
+    QTest::newRow("No leaves the recorder standing") << false << -1;
 }
 
 void TestFrmHeart::fullPaperQuestion()
 {
     QFETCH(bool, clear);
+    QFETCH(int, acting);
 
     Frm_Heart *heart = startTutorial();
     QVERIFY(heart);
     settle(heart);
+    swingLever(heart);
+    if (acting >= 0) {
+        inject(heart, acting);
+        ticks(heart, 10);
+        QVERIFY(!enabled(heart, "CmdTable"));
+    }
     ChartRecorder *recorder = heart->recorder();
     recorder->GrowPaper(PaperBookkeeping::MaxPaperWidth);
     QVERIFY(recorder->IsPaperFull());
@@ -439,12 +449,23 @@ void TestFrmHeart::fullPaperQuestion()
     QCOMPARE(m_boxes.last().text, QStringLiteral("Recorder Memory is Full.  Clear Content "));
     QCOMPARE(heart->beatTimer()->isActive(), clear);
     QCOMPARE(recorder->IsPaperFull(), !clear);
-    if (clear) {
-        QCOMPARE(recorder->bookkeeping().paperWidth(), recorder->bookkeeping().PaperStartWidth());
-        QCOMPARE(text(heart, "lbl_warning"), QStringLiteral("Wait till the heart stabilizes; Then inject"));
-        QVERIFY(!enabled(heart, "Cmd_inject"));
-        QCOMPARE(text(heart, "Txt_BHR"), QString());
-    }
+    if (!clear)
+        return;
+    // As a fresh load leaves the window: the heart at rest, nothing locked
+    // but Inject until the heart has settled, one lever line at most.
+    QCOMPARE(recorder->bookkeeping().paperWidth(), recorder->bookkeeping().PaperStartWidth());
+    QCOMPARE(text(heart, "lbl_warning"), QStringLiteral("Wait till the heart stabilizes; Then inject"));
+    QCOMPARE(text(heart, "Lab_drugname"), QStringLiteral("None"));
+    QCOMPARE(text(heart, "Txt_BHR"), QString());
+    QVERIFY(!enabled(heart, "Cmd_inject"));
+    for (const char *free : {"CmdTable", "Cmd_Next", "Cmd_New", "cmd_help", "Cmd_Print"})
+        QVERIFY2(enabled(heart, free), free);
+    QCOMPARE(heart->experiment().state().lever.paintpic1, 0);
+    const int needle = heart->experiment().state().lever.lastneedle();
+    QVERIFY(needle != Heart::HeartLever::CalciumArrestY);
+    if (needle != 0)
+        heart->apparatus()->toggleLeverLine(needle);
+    QCOMPARE(heart->apparatus()->image(), heart->apparatus()->plainPicture());
 }
 
 void TestFrmHeart::newStartsAFreshRecording()
