@@ -28,7 +28,7 @@ struct EnableChange
     HeartControl control;
     bool enabled;
 
-    bool operator==(const EnableChange &other) const { return control == other.control && enabled == other.enabled; }
+    bool operator==(const EnableChange &) const = default;
 };
 
 // Changes are applied in order; a later change of the same control wins.
