@@ -62,6 +62,8 @@ FrontPage::FrontPage(const FrontPageSetup &setup)
     buildChoices();
     buildGateway();
     buildLogoPanel();
+    // Under the logo panel nothing can be chosen, by the mouse or the keys.
+    m_modeFrame->setEnabled(false);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(LogoPanelMs);
@@ -216,6 +218,7 @@ void FrontPage::Timer1_Timer()
 void FrontPage::hideLogoPanel()
 {
     m_logoPanel->hide();
+    m_modeFrame->setEnabled(true);
     Timer1->stop();
 }
 

@@ -177,6 +177,8 @@ private slots:
     void loadClearsThePractical();
     void logoPanel_data() { addPageRows(); }
     void logoPanel();
+    void keysChooseNothingUnderThePanel_data() { addPageRows(); }
+    void keysChooseNothingUnderThePanel();
     void tutorialEntersTheExperiment_data() { addPageRows(); }
     void tutorialEntersTheExperiment();
     void passwordRules_data();
@@ -242,6 +244,32 @@ void TestFrontPages::loadClearsThePractical()
     QCOMPARE(window->windowTitle(), page.caption);
     QVERIFY(!window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(window->frameGeometry().center().x(), 399);
+    QCOMPARE(m_boxes->count(), 0);
+}
+
+void TestFrontPages::keysChooseNothingUnderThePanel()
+{
+    QFETCH(Page, page);
+    auto *window = qobject_cast<FrontPage *>(WindowRegistry::show(page.window));
+    auto *panel = window->findChild<LogoPanel *>(page.panel);
+    QVERIFY(panel->isVisible());
+    // Space on whatever has the focus, the buttons' own letters, Tab on to
+    // the next button, Return: each goes where the student's keys would.
+    const auto press = [window](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *focus = window->focusWidget();
+        QTest::keyClick(focus ? focus : window, key, modifiers);
+    };
+    press(Qt::Key_Space);
+    press(Qt::Key_T, Qt::AltModifier);
+    press(Qt::Key_E, Qt::AltModifier);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    press(Qt::Key_Return);
+    QCOMPARE(WindowRegistry::find(page.window), window);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(page.mode(), 0);
+    QVERIFY(!window->findChild<QGroupBox *>(page.gateway)->isVisible());
+    QCOMPARE(WindowRegistry::find(page.experiment), nullptr);
     QCOMPARE(m_boxes->count(), 0);
 }
 
