@@ -27,6 +27,16 @@ void setUp()
     WindowRegistry::setLastUnloadHandler([] { ProgramEnd::endProgram(); });
 }
 
+FormWindow *showFrontPage(const QString &name)
+{
+    FormWindow *front = WindowRegistry::show(name);
+    if (front) {
+        if (auto *proceed = front->findChild<QWidget *>(QStringLiteral("Image3")); proceed && proceed->isVisible())
+            QTest::mouseClick(proceed, Qt::LeftButton);
+    }
+    return front;
+}
+
 void defineStubs(const QStringList &names)
 {
     for (const QString &name : names)

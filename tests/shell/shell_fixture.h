@@ -47,6 +47,9 @@ void setUp();
 // The practicals the windows work on, owned by the fixture as the program
 // owns them.
 Practicals &practicals();
+// Shows an experiment's front page and clicks past its logo panel, as a
+// student must before choosing a mode.
+FormWindow *showFrontPage(const QString &name);
 // Defines a stand-in window under each name.
 void defineStubs(const QStringList &names);
 

@@ -27,7 +27,7 @@ Heart::HeartPractical &practical()
 
 FrontPage *showFrontPage()
 {
-    return qobject_cast<FrontPage *>(WindowRegistry::show(WindowNames::HeartFront));
+    return qobject_cast<FrontPage *>(ShellFixture::showFrontPage(WindowNames::HeartFront));
 }
 
 Frm_Heart *heartWindow()

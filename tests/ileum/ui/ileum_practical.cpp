@@ -20,7 +20,7 @@ IleumPractical::IleumPractical(Mode mode, QVector<float> draws)
 {
     ShellFixture::setUp();
     IleumWindows::define(ShellFixture::practicals().ileum);
-    FormWindow *front = WindowRegistry::show(WindowNames::IleumFront);
+    FormWindow *front = ShellFixture::showFrontPage(WindowNames::IleumFront);
     if (mode == Mode::Tutorial) {
         WindowProbe::click(front, QStringLiteral("Cmd_Tut"));
         return;
