@@ -126,7 +126,6 @@ void Frm_Ileum::showSyringe()
 void Frm_Ileum::Cmd_inject_Click()
 {
     showSyringe();
-    Picture1->moveLeftTo(ileum::Ruler::leftBeforeInjection(m_recorder->bookkeeping().paperWidth()));
     m_recorder->ShowLivePosition();
     const ileum::InjectionStart start
         = m_assay.startInjection(Txt_Dose->text(), Txt_stddose->text(), m_recorder->IsPaperFull());
@@ -142,6 +141,9 @@ void Frm_Ileum::Cmd_inject_Click()
         return;
     case ileum::InjectionCheck::Ready: break;
     }
+    // The ruler moves with an injection that goes ahead; a refused one leaves
+    // it where the student can still see it.
+    Picture1->moveLeftTo(ileum::Ruler::leftBeforeInjection(m_recorder->bookkeeping().paperWidth()));
     m_recorder->AdvancePaper(start.advance);
     m_recorder->draw(m_assay.recordInjection(m_recorder->bookkeeping().paperWidth()));
     m_recorder->StoreLivePosition();

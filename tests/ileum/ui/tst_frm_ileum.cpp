@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using Mode = IleumPractical::Mode;
@@ -107,6 +108,8 @@ private slots:
     void handIn();
     void returnShowsTheFrontPage();
     void rulerFollowsTheDragOverThePaper();
+    void injectionAfterLookingBackShowsTheLiveEnd_data();
+    void injectionAfterLookingBackShowsTheLiveEnd();
     void paperFull_data();
     void paperFull();
 };
@@ -386,8 +389,11 @@ void TestFrmIleum::invalidDoseDrawsNothing()
 {
     QFETCH(QString, typed);
     IleumPractical p;
+    const QRect ruler = rulerPlace(p);
     p.type("Txt_Dose", typed);
     p.click("Cmd_inject");
+    // The ruler stays on the paper where the student left it.
+    QCOMPARE(rulerPlace(p), ruler);
     QCOMPARE(p.boxes.count(), 1);
     QCOMPARE(p.boxes.last().text, " Invalid Dose  Enter a Proper Dose ");
     QCOMPARE(p.boxes.last().title, QString());
@@ -669,6 +675,40 @@ void TestFrmIleum::rulerFollowsTheDragOverThePaper()
     QCOMPARE(rulerPlace(p), QRect(512, 2, 19, 221));
 }
 
+void TestFrmIleum::injectionAfterLookingBackShowsTheLiveEnd_data()
+{
+    QTest::addColumn<QString>("dose");
+    QTest::addColumn<int>("injections"); // recorded in all
+    QTest::newRow("an injection") << "0.2" << 21;
+    QTest::newRow("a refused injection") << "" << 20;
+}
+
+void TestFrmIleum::injectionAfterLookingBackShowsTheLiveEnd()
+{
+    QFETCH(QString, dose);
+    QFETCH(int, injections);
+    // Where the paper stands after the injections, watched at the live end.
+    QPoint liveEnd;
+    {
+        IleumPractical p;
+        for (int i = 0; i < injections; ++i)
+            p.click("Cmd_inject");
+        liveEnd = p.window()->recorder()->paper()->pos();
+    }
+    IleumPractical p;
+    ChartRecorder *recorder = p.window()->recorder();
+    // Enough injections for the scroll bar to reach back.
+    for (int i = 0; i < 20; ++i)
+        p.click("Cmd_inject");
+    QVERIFY(recorder->scrollBar()->minimum() < recorder->scrollBar()->maximum());
+    // The student scrolls back to look at the first contraction.
+    recorder->scrollBar()->setValue(recorder->scrollBar()->minimum());
+    QVERIFY(recorder->paper()->pos() != liveEnd);
+    p.type("Txt_Dose", dose);
+    p.click("Cmd_inject");
+    QCOMPARE(recorder->paper()->pos(), liveEnd);
+}
+
 void TestFrmIleum::paperFull_data()
 {
     QTest::addColumn<MessageBoxes::Answer>("answer");
@@ -692,6 +732,7 @@ void TestFrmIleum::paperFull()
     QVERIFY(p.window()->recorder()->IsPaperFull());
     QCOMPARE(p.boxes.count(), 0);
     const QImage full = p.paperPicture();
+    const QRect ruler = rulerPlace(p);
 
     p.boxes.answerNext(answer);
     p.control<QPushButton>("Cmd_Std")->click();
@@ -702,6 +743,7 @@ void TestFrmIleum::paperFull()
     QCOMPARE(p.paper().width(), widthAfter);
     if (answer == MessageBoxes::Answer::No) {
         QCOMPARE(p.paperPicture(), full);
+        QCOMPARE(rulerPlace(p), ruler);
         unknown->click();
         QCOMPARE(p.boxes.count(), 2);
         return;
