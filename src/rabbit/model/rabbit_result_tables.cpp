@@ -90,7 +90,7 @@ ResultsTable examTable(const RabPractical &practical)
     }
     if (exam2) {
         const RabExam2Result &r = practical.Rab_Exam2Result;
-        const QString drug = r.result.DrugName + QStringLiteral(" (") + r.DrugClass + QLatin1Char(')');
+        const QString drug = r.result.DrugName + QStringLiteral("\n(") + r.DrugClass + QLatin1Char(')');
         t.cells << resultRow(QStringLiteral(" Exam. 2"), drug, r.result);
     }
     return t;

@@ -10,8 +10,10 @@
 #include "widgets/window_utils.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using Rab_eye::Mode;
 
@@ -37,6 +39,29 @@ QPushButton *okButton(QWidget *parent, const QString &name, const QString &capti
     return b;
 }
 
+// A header text broken into lines for its column: a run of three or more
+// blanks starts a new line, and a line too wide for the column breaks at
+// its last blank that fits.
+QString headerLines(const QString &text, const QFontMetrics &metrics, int width)
+{
+    static const QRegularExpression lineBreak(QStringLiteral(" {3,}"));
+    QStringList lines;
+    for (const QString &part : text.trimmed().split(lineBreak)) {
+        QString line;
+        for (const QString &word : part.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 Frm_Rab_Table::Frm_Rab_Table(Rab_eye::RabPractical &practical)
@@ -44,6 +69,10 @@ Frm_Rab_Table::Frm_Rab_Table(Rab_eye::RabPractical &practical)
     , m_practical(practical)
 {
     setWindowTitle(QStringLiteral("Vivosim - Rabbit T1.01"));
+    // The window's own font, whose letter "A" measures the grid.
+    QFont own = font();
+    own.setPointSize(7);
+    setFont(own);
     setClientSize(ClientWidth, ClientHeight);
     buildGateway();
     buildTable();
@@ -82,14 +111,14 @@ void Frm_Rab_Table::buildTable()
     Frametab = Controls::frame(this, QStringLiteral("Frametab"), QString(), Twips::rect(840, 1560, 10335, 5535));
     QLabel *title
         = Controls::label(Frametab, QStringLiteral("lbltitle"),
-                          QStringLiteral("Table 1: Effects of drugs on the rabbit eye"), QRect(32, 18, 633, 28));
+                          QStringLiteral("Table 1: Effects of drugs on the rabbit eye"), QRect(10, 16, 669, 28));
     title->setAlignment(Qt::AlignCenter);
     Controls::setFont(title, 12, true);
     Grid_Rab = new TextGrid(QStringLiteral("Grid_Rab"), Frametab);
-    Grid_Rab->setGeometry(QRect(32, 64, 633, 250));
+    Grid_Rab->setGeometry(QRect(10, 54, 669, 266));
     Grid_Rab->setAccessibleName(title->text());
     Grid_Rab->setWordWrap(true);
-    QPushButton *ok = okButton(Frametab, QStringLiteral("Cmd_End"), QStringLiteral("&OK"), QRect(290, 324, 110, 36));
+    QPushButton *ok = okButton(Frametab, QStringLiteral("Cmd_End"), QStringLiteral("&OK"), QRect(290, 326, 110, 34));
     connect(ok, &QPushButton::clicked, this, &Frm_Rab_Table::Cmd_End_Click);
     Frametab->hide();
 }
@@ -143,6 +172,11 @@ void Frm_Rab_Table::ShowRabTable()
     const ResultsTable table = m_practical.Rab_Mode == Mode::Tutorial ? Rab_eye::ResultTables::modelTable()
                                                                       : Rab_eye::ResultTables::examTable(m_practical);
     ResultsGrid::show(Grid_Rab, table, fontMetrics());
+    const QFontMetrics headerFont(Grid_Rab->horizontalHeader()->font());
+    for (int column = 0; column < table.columns(); ++column) {
+        QTableWidgetItem *header = Grid_Rab->horizontalHeaderItem(column);
+        header->setText(headerLines(table.text(0, column), headerFont, Grid_Rab->columnWidth(column) - 8));
+    }
 }
 
 void Frm_Rab_Table::backToRabbit()
