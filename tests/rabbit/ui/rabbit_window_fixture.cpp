@@ -26,7 +26,7 @@ Rab_eye::RabPractical &practical()
 
 FrontPage *showFrontPage()
 {
-    return qobject_cast<FrontPage *>(WindowRegistry::show(WindowNames::RabbitFront));
+    return qobject_cast<FrontPage *>(ShellFixture::showFrontPage(WindowNames::RabbitFront));
 }
 
 Frm_Rabbit *rabbitWindow()
