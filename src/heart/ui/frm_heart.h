@@ -99,7 +99,10 @@ private:
 
     Heart::HeartPractical &m_practical;
     Heart::HeartExperiment m_experiment;
-    // Each examination's notice is given once, when its window first loads.
+    // Each examination's notice is given once per practical, when its first
+    // heart window loads: the flags live in this window, which the front page
+    // unloads when the next practical starts, so the next student sees the
+    // notices too.
     bool dispflag3 = false;
     bool dispflag4 = false;
     // The help line's text when the recorder stopped, given back by Continue.

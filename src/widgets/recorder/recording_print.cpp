@@ -110,13 +110,25 @@ void printRecording(QWidget *parent, const PaperImage &paper, const QString &doc
     }
     if (!userWantsPdf(parent))
         return;
-    const QString fileName = choosePdfFile(parent, documentName + QLatin1String(".pdf"));
-    if (fileName.isEmpty())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    render(parent, printer, paper, documentName);
+    // A file that cannot be written is named, and the file dialog comes back
+    // until the recording is saved or the user gives up.
+    for (;;) {
+        const QString fileName = choosePdfFile(parent, documentName + QLatin1String(".pdf"));
+        if (fileName.isEmpty())
+            return;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName);
+        printer.setDocName(documentName);
+        QString failure;
+        if (RecordingRender::renderRecording(printer, paper, &failure))
+            return;
+        MessageBoxes::inform(parent,
+                             QStringLiteral("The recording was not saved: the file %1 could not be written. "
+                                            "Choose another folder or name.")
+                                 .arg(QDir::toNativeSeparators(fileName)),
+                             QStringLiteral("Print"), MessageBoxes::Icon::Exclamation);
+    }
 }
 
 } // namespace RecordingPrint

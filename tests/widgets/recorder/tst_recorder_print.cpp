@@ -6,6 +6,7 @@
 #include "widgets/recorder/recording_print.h"
 #include "widgets/recorder/recording_render.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPushButton>
@@ -86,19 +87,22 @@ private:
     int m_lookups = 0;
     int m_choices = 0;
     QString m_chosenFile;
+    // Answers the file dialog gives before it falls back to m_chosenFile.
+    QStringList m_choiceQueue;
 };
 
 void TestRecorderPrint::init()
 {
     m_lookups = m_choices = 0;
     m_chosenFile.clear();
+    m_choiceQueue.clear();
     RecordingPrint::setPrinterLookup([this] {
         ++m_lookups;
         return QPrinterInfo();
     });
     RecordingPrint::setPdfFileChooser([this](QWidget *, const QString &) {
         ++m_choices;
-        return m_chosenFile;
+        return m_choiceQueue.isEmpty() ? m_chosenFile : m_choiceQueue.takeFirst();
     });
 }
 
@@ -254,16 +258,22 @@ void TestRecorderPrint::fileChoiceCancelledWritesNothing()
 void TestRecorderPrint::unwritablePdfIsReported()
 {
     QTemporaryDir folder;
-    m_chosenFile = folder.filePath(QStringLiteral("no such folder/recording.pdf"));
+    const QString unwritable = folder.filePath(QStringLiteral("no such folder/recording.pdf"));
+    const QString writable = folder.filePath(QStringLiteral("recording.pdf"));
+    m_choiceQueue = {unwritable, writable};
     MessageBoxScript boxes;
     boxes.answerNext(Answer::Yes);
     boxes.answerNext(Answer::Yes);
     Recording recording(500);
     recording.print();
+    // The file is named, the dialog comes back, and the second choice saves.
     QCOMPARE(boxes.count(), 3);
-    QVERIFY(boxes.last().text.startsWith(QLatin1String("The recording was not printed.")));
+    QVERIFY(boxes.last().text.contains(QDir::toNativeSeparators(unwritable)));
+    QVERIFY(boxes.last().text.contains(QLatin1String("could not be written")));
     QCOMPARE(boxes.last().icon, MessageBoxes::Icon::Exclamation);
-    QVERIFY(!QFile::exists(m_chosenFile));
+    QCOMPARE(m_choices, 2);
+    QVERIFY(!QFile::exists(unwritable));
+    QVERIFY(QFile::exists(writable));
 }
 
 QTEST_MAIN(TestRecorderPrint)
