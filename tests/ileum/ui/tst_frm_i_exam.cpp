@@ -103,6 +103,12 @@ void TestFrmIExam::loadShowsTheStudentPanel()
     QCOMPARE(exam.control<QWidget>("Txt_cal")->accessibleName(), "Concentration of Histamine Calculated by Student");
     QCOMPARE(exam.control<QWidget>("Txt_Act")->accessibleName(), "Actual Concentration of Histamine");
     QCOMPARE(exam.control<QWidget>("Txt_err")->accessibleName(), "Error Ratio");
+    // The supervisor's entry shows blanks for what is typed, at most ten.
+    auto *password = exam.control<QLineEdit>("Txt_Pass");
+    QTest::keyClicks(password, "abcdefghijkl");
+    QCOMPARE(password->text(), "abcdefghij");
+    QCOMPARE(password->displayText(), QString(10, u' '));
+    password->clear();
     // Six characters can be typed.
     exam.control<QLineEdit>("Txt_Cal_Con")->clear();
     QTest::keyClicks(exam.control<QLineEdit>("Txt_Cal_Con"), "1.234567");

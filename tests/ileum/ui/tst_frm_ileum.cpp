@@ -588,7 +588,12 @@ void TestFrmIleum::newAfterMatchingAssay()
     p.type("Txt_cal", "0.32");
     p.click("Cmd_Cal");
 
+    // New draws the next strip afresh, from chance reseeded by the clock.
+    p.clock.setSeconds(36100.5);
+    const int seedsBefore = int(p.chance.seeds().size());
     p.click("Cmd_New");
+    QVERIFY(p.chance.seeds().size() > seedsBefore);
+    QCOMPARE(p.chance.seeds().last(), quint32(36100500));
     QVERIFY(WindowProbe::shown(p.window(), "Cmd_MatchAssay"));
     QVERIFY(WindowProbe::shown(p.window(), "Cmd_inject") && WindowProbe::enabled(p.window(), "Cmd_inject"));
     QVERIFY(!WindowProbe::shown(p.window(), "Cmd_Calculate"));
@@ -734,6 +739,8 @@ void TestFrmIleum::paperFull()
     const QImage full = p.paperPicture();
     const QRect ruler = rulerPlace(p);
 
+    p.clock.setSeconds(36200.25);
+    const int seedsBefore = int(p.chance.seeds().size());
     p.boxes.answerNext(answer);
     p.control<QPushButton>("Cmd_Std")->click();
     QCOMPARE(p.boxes.count(), 1);
@@ -750,6 +757,10 @@ void TestFrmIleum::paperFull()
     }
     QCOMPARE(p.paperPicture(), pictureOf(blankIleumPaper(497)));
     QVERIFY(!p.window()->assay().MatchMode());
+    // The reload reseeds chance from the clock, as a first load does: the
+    // clock after the syringe's second.
+    QVERIFY(p.chance.seeds().size() > seedsBefore);
+    QCOMPARE(p.chance.seeds().last(), quint32(36201250));
     QCOMPARE(WindowProbe::text(p.window(), "Lab_drug"), "Histamine-Known");
 }
 
