@@ -11,11 +11,11 @@
 #include "widgets/input_boxes.h"
 #include "widgets/password_gateway.h"
 #include "widgets/recorder/chart_recorder.h"
+#include "widgets/scheme_colours.h"
 #include "widgets/window_utils.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
@@ -124,8 +124,7 @@ void Frm_Heart::buildIndicators()
     // tone box on the right with a hand pointing from the left.
     QLabel *rateLabel = Controls::label(Fra_Status, QStringLiteral("Label_HR"), QStringLiteral("Heart Rate "),
                                         QRect(12, 24, 110, 18));
-    Pic_HR_Graph = new IndicatorBox(QStringLiteral("Pic_HR_Graph"),
-                                    QGuiApplication::palette().color(QPalette::ButtonText), Fra_Status);
+    Pic_HR_Graph = new IndicatorBox(QStringLiteral("Pic_HR_Graph"), SchemeColours::buttonText(), Fra_Status);
     Pic_HR_Graph->move(12, 44);
     nameByLabel(Pic_HR_Graph, rateLabel);
     auto *handLeft = new ImageControl(QStringLiteral("Image_hand1"), QStringLiteral("hand_point_left.svg"), Fra_Status);

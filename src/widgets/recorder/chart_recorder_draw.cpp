@@ -4,10 +4,9 @@
 
 #include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
+#include "widgets/scheme_colours.h"
 
 #include <QFont>
-#include <QGuiApplication>
-#include <QPalette>
 
 namespace {
 
@@ -19,12 +18,6 @@ QFont qtFont(const Paper::Font &font)
     f.setPointSizeF(font.pointSize);
     f.setBold(font.bold);
     return f;
-}
-
-// The colour of three-dimensional highlights (white in the standard scheme).
-QColor highlightColour()
-{
-    return QGuiApplication::palette().color(QPalette::Light);
 }
 
 struct Player
@@ -52,7 +45,7 @@ struct Player
         const int penX = paper().pen().x();
         const QColor ink = paper().inkColour();
         if (mark.colour == Paper::MarkColour::Highlight)
-            paper().setInkColour(highlightColour());
+            paper().setInkColour(SchemeColours::highlight());
         for (const Paper::MarkText &text : mark.texts)
             paper().drawText(QPoint(penX + text.dx, text.y), text.text, qtFont(text.font));
         paper().setInkColour(ink);

@@ -1,19 +1,7 @@
 #include "widgets/recorder/recorder_config.h"
 
+#include "widgets/scheme_colours.h"
 #include "widgets/window_utils.h"
-
-#include <QGuiApplication>
-#include <QPalette>
-
-namespace {
-
-// The ink is the platform's colour for window backgrounds (white by default).
-QColor windowBackground()
-{
-    return QGuiApplication::palette().color(QPalette::Base);
-}
-
-} // namespace
 
 QSize RecorderConfig::viewportPixels() const
 {
@@ -26,7 +14,7 @@ RecorderConfig RecorderConfig::heart()
     c.frameTwips = QRect(120, 1200, 5175, 3135);
     c.viewportTwips = QSize(5055, 2535);
     c.paperColour = Qt::black;
-    c.inkColour = windowBackground();
+    c.inkColour = SchemeColours::windowBackground();
     c.valueZero = PaperBookkeeping::ValueZero::CountedFromStart;
     c.hasStopAndContinue = true;
     c.paperFullMessage = QStringLiteral("Recorder Memory is Full.  Clear Content ");
@@ -41,7 +29,7 @@ RecorderConfig RecorderConfig::ileum()
     c.viewportTwips = QSize(7455, 3375);
     // Qt knows no desktop colour; this is the classic scheme's desktop teal.
     c.paperColour = QColor(0, 128, 128);
-    c.inkColour = windowBackground();
+    c.inkColour = SchemeColours::windowBackground();
     c.valueZero = PaperBookkeeping::ValueZero::LivePosition;
     c.hasStopAndContinue = false;
     c.paperFullMessage = QStringLiteral("Recorder Memory is full.  Clear Content ");

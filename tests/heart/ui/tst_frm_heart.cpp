@@ -14,6 +14,7 @@
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,7 @@ private slots:
     void modelTableShowsItsGrid();
     void questionsOkAndReturnEndAtTheFrontPage_data();
     void questionsOkAndReturnEndAtTheFrontPage();
+    void indicatorBoxesStayBlackUnderADarkTheme();
     void fullPaperQuestion_data();
     void fullPaperQuestion();
     void newStartsAFreshRecording();
@@ -412,6 +414,20 @@ void TestFrmHeart::questionsOkAndReturnEndAtTheFrontPage()
     QVERIFY(!WindowRegistry::find(WindowNames::Heart));
     QVERIFY(!WindowRegistry::find(WindowNames::HeartQuestion));
     QCOMPARE(practical().Heart_Mode, Heart::Mode::None);
+}
+
+void TestFrmHeart::indicatorBoxesStayBlackUnderADarkTheme()
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    Frm_Heart *heart = startTutorial();
+    QVERIFY(heart);
+    for (const IndicatorBox *box : {heart->heartRateBox(), heart->toneBox()})
+        QCOMPARE(box->image().pixelColor(0, 0), QColor(Qt::black));
+    QApplication::setPalette(before);
 }
 
 void TestFrmHeart::fullPaperQuestion_data()

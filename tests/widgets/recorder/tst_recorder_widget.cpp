@@ -5,9 +5,11 @@
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/window_utils.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QPaintEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -111,6 +113,7 @@ private slots:
     void dragOverPaperReportsItsX();
     void penStepsGrowThePaperWithoutTheRangeTest();
     void markTextsStandAroundOnePenX();
+    void coloursHoldUnderADarkTheme();
     void textsPrintInTheirNamedFace_data();
     void textsPrintInTheirNamedFace();
 };
@@ -432,6 +435,33 @@ void TestRecorderWidget::markTextsStandAroundOnePenX()
     QVERIFY(hasColour(shown, QRect(287, 120, 8, 15), ink));
     QVERIFY(!hasColour(shown, QRect(0, 120, 287, 20), ink));
     QVERIFY(!hasColour(shown, QRect(0, 5, 287, 15), ink));
+}
+
+void TestRecorderWidget::coloursHoldUnderADarkTheme()
+{
+    // A dark desktop theme swaps the light and dark colours of the palette;
+    // the recordings keep white ink on their black and teal papers.
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Light})
+        dark.setColor(role, QColor(30, 30, 30));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+
+    const RecorderConfig heart = RecorderConfig::heart();
+    const RecorderConfig ileum = RecorderConfig::ileum();
+    QCOMPARE(heart.inkColour, QColor(Qt::white));
+    QCOMPARE(heart.paperColour, QColor(Qt::black));
+    QCOMPARE(ileum.inkColour, QColor(Qt::white));
+    QCOMPARE(ileum.paperColour, QColor(0, 128, 128));
+    RecorderWindow w(heart);
+    const Paper::Font font{QStringLiteral("arial"), 10.0, true};
+    w.recorder->draw(
+        {Paper::Stroke{50, 80}, Paper::Mark{Paper::MarkColour::Highlight, {{-40, 5, font, QStringLiteral("HHH")}}}});
+    const QImage shown = w.viewportImage();
+    QVERIFY(hasColour(shown, QRect(287, 5, 8, 15), Qt::white));
+    QApplication::setPalette(before);
 }
 
 void TestRecorderWidget::textsPrintInTheirNamedFace_data()
