@@ -25,6 +25,12 @@ void paintPage(QPainter &painter, const PaperImage &paper, const Page &page)
     }
 }
 
+void mapTwips(QPainter &painter, const QSizeF &pageInches, const QRect &pagePixels)
+{
+    painter.setWindow(QRect(0, 0, qRound(pageInches.width() * 1440.0), qRound(pageInches.height() * 1440.0)));
+    painter.setViewport(pagePixels);
+}
+
 bool renderRecording(QPrinter &printer, const PaperImage &paper, QString *failure)
 {
     printer.setPageOrientation(QPageLayout::Landscape);
@@ -37,9 +43,8 @@ bool renderRecording(QPrinter &printer, const PaperImage &paper, QString *failur
     // A recording is lines on plain paper: compressed without loss it stays
     // sharp and small.
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    const QRectF inches = printer.paperRect(QPrinter::Inch);
-    painter.setWindow(QRect(0, 0, qRound(inches.width() * 1440.0), qRound(inches.height() * 1440.0)));
-    painter.setViewport(printer.paperRect(QPrinter::DevicePixel).toAlignedRect());
+    mapTwips(painter, printer.paperRect(QPrinter::Inch).size(),
+             printer.paperRect(QPrinter::DevicePixel).toAlignedRect());
 
     const QVector<Page> pages = PrintLayout::pages(paper.width());
     for (int p = 0; p < pages.size(); ++p) {

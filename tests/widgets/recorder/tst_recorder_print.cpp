@@ -38,13 +38,15 @@ struct Recording
     ChartRecorder *recorder;
 };
 
-// A landscape A4 page at one pixel for 15 twips, white.
-QImage renderedPage(const PaperImage &paper, const PrintLayout::Page &page)
+// A landscape A4 sheet (11.69 x 8.27 inches), white, at the given dots per
+// inch, mapped to twips as the print job maps its printer's page.
+QImage renderedPage(const PaperImage &paper, const PrintLayout::Page &page, int dotsPerInch = 96)
 {
-    QImage image(16838 / 15, 11906 / 15, QImage::Format_RGB32);
+    const QSizeF inches(16838 / 1440.0, 11906 / 1440.0);
+    QImage image(qRound(inches.width() * dotsPerInch), qRound(inches.height() * dotsPerInch), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.scale(1.0 / 15.0, 1.0 / 15.0);
+    RecordingRender::mapTwips(painter, inches, image.rect());
     RecordingRender::paintPage(painter, paper, page);
     return image;
 }
@@ -76,6 +78,7 @@ private slots:
     void pageLayout_data();
     void pageLayout();
     void stripsLandWhereTheLayoutSays();
+    void stripsLandInTwipsAtAnyResolution();
     void warningNoPrintsNothing();
     void noPrinterSavesPdf_data();
     void noPrinterSavesPdf();
@@ -173,6 +176,21 @@ void TestRecorderPrint::stripsLandWhereTheLayoutSays()
     QCOMPARE(page.pixelColor(54, upperTop + 10), dark);
     QCOMPARE(page.pixelColor(985, upperTop + 10), dark);
     QCOMPARE(page.pixelColor(988, upperTop + 10), blank);
+}
+
+void TestRecorderPrint::stripsLandInTwipsAtAnyResolution()
+{
+    // At 200 dots per inch a twip is 200 / 1440 of a dot: paper column 300
+    // lands at 1800 twips from the sheet's left edge, dot 250, and the upper
+    // strip's top at 1410 twips, dot 195.8.
+    PaperImage paper(1500, 169, Qt::black, Qt::green);
+    inkColumns(paper, 300, 10);
+    const QImage page = renderedPage(paper, PrintLayout::pages(1500).first(), 200);
+    const int row = 200 * (1410 + 80 * 15) / 1440;
+    QCOMPARE(page.pixelColor(252, row), QColor(Qt::green));
+    QCOMPARE(page.pixelColor(246, row), QColor(Qt::black));
+    QCOMPARE(page.pixelColor(252, 190), QColor(Qt::white));
+    QCOMPARE(page.pixelColor(252, 200), QColor(Qt::green));
 }
 
 void TestRecorderPrint::warningNoPrintsNothing()
