@@ -11,6 +11,7 @@ set(rules
     "tests/core|core/,support/seams/,core/database/"
     "tests/heart/model|core/,heart/model/,support/seams/"
     "tests/ileum/model|core/,ileum/model/,support/seams/"
+    "tests/oesophagus/model|core/,oesophagus/model/,support/seams/"
     "tests/rabbit/model|core/,rabbit/model/,support/seams/"
 )
 set(faults "")

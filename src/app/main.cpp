@@ -1,6 +1,7 @@
 #include "core/asset_paths.h"
 #include "heart/ui/heart_windows.h"
 #include "ileum/ui/ileum_windows.h"
+#include "oesophagus/ui/oeso_windows.h"
 #include "rabbit/ui/rabbit_windows.h"
 #include "shell/practicals.h"
 #include "shell/shell_windows.h"
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     ShellWindows::define(practicals);
     HeartWindows::define(practicals.heart);
     IleumWindows::define(practicals.ileum);
+    OesoWindows::define(practicals.oesophagus);
     RabbitWindows::define(practicals.rabbit);
 
     WindowRegistry::show(WindowNames::Splash);

@@ -24,7 +24,7 @@ FrontPageSetup pageSetup()
     s.helpFile = QStringLiteral("oesopha.hlp");
     s.helpDialogName = QStringLiteral("cdl_instruct");
     s.experimentWindow = WindowNames::Oesophagus;
-    s.windowsDestroyed = {WindowNames::Oesophagus, WindowNames::OesoTable};
+    s.windowsDestroyed = {WindowNames::Oesophagus, WindowNames::OesoTable, WindowNames::OesoQuestion};
     s.loadOrder
         = {Step::InitHelp, Step::ScreenCheck, Step::RemoveCloseAndCentre, Step::DestroyWindows, Step::ResetState};
     s.quitHelpOnUnload = true;

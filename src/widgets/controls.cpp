@@ -57,6 +57,11 @@ QFrame *outline(QWidget *parent, const QString &name, const QRect &place)
     return f;
 }
 
+QString shownCaption(const QString &caption)
+{
+    return QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
 void setFont(QWidget *control, int points, bool bold)
 {
     QFont font = control->font();

@@ -22,6 +22,9 @@ QFrame *panel(QWidget *parent, const QString &name, const QRect &place);
 // A decorative outline with no behaviour.
 QFrame *outline(QWidget *parent, const QString &name, const QRect &place);
 
+// A caption as a label shows it: "&&" stands for one "&".
+QString shownCaption(const QString &caption);
+
 // Sets a label's font size (points) and weight.
 void setFont(QWidget *control, int points, bool bold = false);
 

@@ -33,6 +33,11 @@ void ImageControl::paintEvent(QPaintEvent *)
     m_renderer->render(&painter, QRectF(rect()));
 }
 
+void ImageControl::mousePressEvent(QMouseEvent *)
+{
+    emit pressed();
+}
+
 void ImageControl::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

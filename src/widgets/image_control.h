@@ -17,11 +17,14 @@ public:
     bool pictureLoaded() const;
 
 signals:
+    // Any button pressed on the picture.
+    void pressed();
     void clicked();
     void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 

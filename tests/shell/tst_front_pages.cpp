@@ -112,7 +112,7 @@ QList<Page> pages()
          "Invalid Passord.  Password should be atleat 4 character ",
          "oesopha.hlp",
          WindowNames::Oesophagus,
-         {WindowNames::Oesophagus, WindowNames::OesoTable},
+         {WindowNames::Oesophagus, WindowNames::OesoTable, WindowNames::OesoQuestion},
          [] { return int(practicals().oesophagus.Oeso_Mode); },
          [] { return practicals().oesophagus.Oeso_Password; },
          [] {

@@ -157,7 +157,8 @@ QStringList oesoDrugProblems(const QVector<OesoDrug> &drugs)
     for (int i = 0; i < drugs.size(); ++i) {
         const OesoDrug &drug = drugs.at(i);
         const QString row = rowName(i, drug.Drug);
-        checkOesoRange(row, QStringLiteral("speed1"), drug.speed1, QStringLiteral("speed2"), drug.speed2, 0, 255,
+        // A step of 0 would leave the seed where it is and its timer running.
+        checkOesoRange(row, QStringLiteral("speed1"), drug.speed1, QStringLiteral("speed2"), drug.speed2, 1, 255,
                        problems);
         checkOesoRange(row, QStringLiteral("time1"), drug.time1, QStringLiteral("time2"), drug.time2, 1, 65535,
                        problems);

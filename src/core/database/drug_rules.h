@@ -20,7 +20,7 @@
 QStringList heartDrugProblems(const QVector<HeartDrug> &drugs);
 
 // At least two rows; row 1 "Ringer"; rows named exactly "Acetylcholine",
-// "Atropine" and "Physostigmine"; steps whole numbers in 0..255 and
+// "Atropine" and "Physostigmine"; steps whole numbers in 1..255 and
 // intervals whole numbers in 1..65535, each range lowest first.
 QStringList oesoDrugProblems(const QVector<OesoDrug> &drugs);
 

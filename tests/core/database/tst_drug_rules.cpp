@@ -166,10 +166,13 @@ void TestDrugRules::oesoRules_data()
                         "No row is named exactly \"Physostigmine\"; the interaction rules need it."});
     QTest::newRow("step above 255") << OesoEdit([](QVector<OesoDrug> &d) {
         d[1].speed2 = 256;
-    }) << QStringList({"Row 2 (\"Acetylcholine\"): speed2 256 is not a whole number from 0 to 255."});
+    }) << QStringList({"Row 2 (\"Acetylcholine\"): speed2 256 is not a whole number from 1 to 255."});
     QTest::newRow("step not whole") << OesoEdit([](QVector<OesoDrug> &d) {
         d[1].speed1 = 12.5f;
-    }) << QStringList({"Row 2 (\"Acetylcholine\"): speed1 12.5 is not a whole number from 0 to 255."});
+    }) << QStringList({"Row 2 (\"Acetylcholine\"): speed1 12.5 is not a whole number from 1 to 255."});
+    QTest::newRow("step of 0") << OesoEdit([](QVector<OesoDrug> &d) {
+        d[5].speed1 = 0;
+    }) << QStringList({"Row 6 (\"Adrenaline\"): speed1 0 is not a whole number from 1 to 255."});
     QTest::newRow("interval of 0 ms") << OesoEdit([](QVector<OesoDrug> &d) {
         d[0].time1 = 0;
     }) << QStringList({"Row 1 (\"Ringer\"): time1 0 is not a whole number from 1 to 65535."});
