@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace Controls {
 
@@ -27,6 +28,15 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     if (!toolTip.isEmpty())
         b->setToolTip(toolTip);
     return b;
+}
+
+QTimer *timer(QObject *owner, const QString &name, int intervalMs)
+{
+    auto *timer = new QTimer(owner);
+    timer->setObjectName(name);
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(intervalMs);
+    return timer;
 }
 
 QGroupBox *frame(QWidget *parent, const QString &name, const QString &caption, const QRect &place)

@@ -4,6 +4,8 @@
 #include "widgets/program_end.h"
 #include "widgets/window_registry.h"
 
+#include <QLineEdit>
+
 void RefusingExperimentWindow::load()
 {
     WindowRegistry::unload(objectName());
@@ -35,6 +37,22 @@ FormWindow *showFrontPage(const QString &name)
             QTest::mouseClick(proceed, Qt::LeftButton);
     }
     return front;
+}
+
+void chooseTutorial(const QString &frontPage)
+{
+    if (FormWindow *front = showFrontPage(frontPage))
+        WindowProbe::click(front, QStringLiteral("Cmd_Tut"));
+}
+
+void chooseExamination(const QString &frontPage, const QString &password)
+{
+    FormWindow *front = showFrontPage(frontPage);
+    if (!front)
+        return;
+    WindowProbe::click(front, QStringLiteral("cmd_exam"));
+    QTest::keyClicks(WindowProbe::control<QLineEdit>(front, QStringLiteral("Txt_PassW")), password);
+    WindowProbe::click(front, QStringLiteral("Cmd_ok"));
 }
 
 void defineStubs(const QStringList &names)

@@ -50,6 +50,11 @@ Practicals &practicals();
 // Shows an experiment's front page and clicks past its logo panel, as a
 // student must before choosing a mode.
 FormWindow *showFrontPage(const QString &name);
+// On the front page of the ileum, the oesophagus or the rabbit (they share
+// their buttons' names): Tutorial, or Examination with the supervisor's
+// password typed in the gateway.
+void chooseTutorial(const QString &frontPage);
+void chooseExamination(const QString &frontPage, const QString &password);
 // Defines a stand-in window under each name.
 void defineStubs(const QStringList &names);
 

@@ -10,6 +10,7 @@
 #include "heart/ui/apparatus_picture.h"
 #include "heart/ui/frm_question.h"
 #include "heart/ui/indicator_box.h"
+#include "widgets/controls.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/input_boxes.h"
@@ -37,24 +38,15 @@ constexpr int SyringePauseMs = 1000;
 
 const QString PleaseNote = QStringLiteral(" Please Note ");
 
-QTimer *windowTimer(QObject *owner, const QString &name, int intervalMs)
-{
-    auto *timer = new QTimer(owner);
-    timer->setObjectName(name);
-    timer->setTimerType(Qt::PreciseTimer);
-    timer->setInterval(intervalMs);
-    return timer;
-}
-
 } // namespace
 
 Frm_Heart::Frm_Heart(Heart::HeartPractical &practical)
     : FormWindow(WindowNames::Heart)
     , m_practical(practical)
     , m_experiment(practical)
-    , Timer_Heart(windowTimer(this, QStringLiteral("Timer_Heart"), Heart::Beat::TickMs))
-    , lever1(windowTimer(this, QStringLiteral("lever1"), Heart::HeartLever::RestIntervalMs))
-    , m_swingTimer(windowTimer(this, QStringLiteral("leverSwing"), Heart::HeartLever::StepPauseMs))
+    , Timer_Heart(Controls::timer(this, QStringLiteral("Timer_Heart"), Heart::Beat::TickMs))
+    , lever1(Controls::timer(this, QStringLiteral("lever1"), Heart::HeartLever::RestIntervalMs))
+    , m_swingTimer(Controls::timer(this, QStringLiteral("leverSwing"), Heart::HeartLever::StepPauseMs))
     , instructcdl(
           new HelpDialog(QStringLiteral("instructcdl"), QStringLiteral("heart.hlp"), HelpEngine::ForceFile, this))
 {

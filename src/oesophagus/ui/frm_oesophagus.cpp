@@ -32,15 +32,6 @@ constexpr int DropperShownMs = 2000;
 
 const QString Seed = QStringLiteral("seed");
 
-QTimer *windowTimer(QObject *owner, const QString &name, int intervalMs)
-{
-    auto *timer = new QTimer(owner);
-    timer->setObjectName(name);
-    timer->setTimerType(Qt::PreciseTimer);
-    timer->setInterval(intervalMs);
-    return timer;
-}
-
 // The seed drawn as the drag icon when "Icon1.ico" is not beside the program.
 QPixmap drawnSeed()
 {
@@ -59,10 +50,10 @@ QPixmap drawnSeed()
 Frm_Oesophagus::Frm_Oesophagus(Mod_Oeso::OesoPractical &practical)
     : FormWindow(WindowNames::Oesophagus)
     , m_experiment(practical)
-    , Timer_Oeso(windowTimer(this, QStringLiteral("Timer_Oeso"), SecondMs))
-    , Timer_Clock(windowTimer(this, QStringLiteral("Timer_Clock"), SecondMs))
-    , Timer_Monitor_Clock(windowTimer(this, QStringLiteral("Timer_Monitor_Clock"), SecondMs))
-    , filler_timer(windowTimer(this, QStringLiteral("filler_timer"), DropperShownMs))
+    , Timer_Oeso(Controls::timer(this, QStringLiteral("Timer_Oeso"), SecondMs))
+    , Timer_Clock(Controls::timer(this, QStringLiteral("Timer_Clock"), SecondMs))
+    , Timer_Monitor_Clock(Controls::timer(this, QStringLiteral("Timer_Monitor_Clock"), SecondMs))
+    , filler_timer(Controls::timer(this, QStringLiteral("filler_timer"), DropperShownMs))
     , cdlhelp(new HelpDialog(QStringLiteral("cdlhelp"), QStringLiteral("oesopha.hlp"), HelpEngine::ForceFile, this))
 {
     setClientSize(ClientWidth, ClientHeight);

@@ -20,14 +20,10 @@ IleumPractical::IleumPractical(Mode mode, QVector<float> draws)
 {
     ShellFixture::setUp();
     IleumWindows::define(ShellFixture::practicals().ileum);
-    FormWindow *front = ShellFixture::showFrontPage(WindowNames::IleumFront);
-    if (mode == Mode::Tutorial) {
-        WindowProbe::click(front, QStringLiteral("Cmd_Tut"));
-        return;
-    }
-    WindowProbe::click(front, QStringLiteral("cmd_exam"));
-    QTest::keyClicks(front->findChild<QLineEdit *>(QStringLiteral("Txt_PassW")), Password);
-    WindowProbe::click(front, QStringLiteral("Cmd_ok"));
+    if (mode == Mode::Tutorial)
+        ShellFixture::chooseTutorial(WindowNames::IleumFront);
+    else
+        ShellFixture::chooseExamination(WindowNames::IleumFront, Password);
 }
 
 IleumPractical::~IleumPractical()

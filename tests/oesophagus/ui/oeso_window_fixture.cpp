@@ -47,11 +47,6 @@ Mod_Oeso::OesoPractical &practical()
     return ShellFixture::practicals().oesophagus;
 }
 
-FrontPage *showFrontPage()
-{
-    return qobject_cast<FrontPage *>(ShellFixture::showFrontPage(WindowNames::OesoFront));
-}
-
 Frm_Oesophagus *oesophagusWindow()
 {
     return WindowRegistry::find<Frm_Oesophagus>(WindowNames::Oesophagus);
@@ -59,21 +54,13 @@ Frm_Oesophagus *oesophagusWindow()
 
 Frm_Oesophagus *startTutorial()
 {
-    FrontPage *front = showFrontPage();
-    if (!front)
-        return nullptr;
-    click(front, QStringLiteral("Cmd_Tut"));
+    ShellFixture::chooseTutorial(WindowNames::OesoFront);
     return oesophagusWindow();
 }
 
 Frm_Oesophagus *startExamination(const QString &password)
 {
-    FrontPage *front = showFrontPage();
-    if (!front)
-        return nullptr;
-    click(front, QStringLiteral("cmd_exam"));
-    control<QLineEdit>(front, QStringLiteral("Txt_PassW"))->setText(password);
-    click(front, QStringLiteral("Cmd_ok"));
+    ShellFixture::chooseExamination(WindowNames::OesoFront, password);
     return oesophagusWindow();
 }
 

@@ -6,8 +6,6 @@
 #include <QPoint>
 #include <QString>
 
-class FrontPage;
-
 // The real oesophagus windows driven from their front page, with chance, the
 // clock and the message boxes in the test's hands, every timer left to the
 // test and the seed drag taken by the fixture instead of the platform.
@@ -19,7 +17,6 @@ void setUp();
 
 Mod_Oeso::OesoPractical &practical();
 
-FrontPage *showFrontPage();
 Frm_Oesophagus *startTutorial();
 Frm_Oesophagus *startExamination(const QString &password);
 Frm_Oesophagus *oesophagusWindow();

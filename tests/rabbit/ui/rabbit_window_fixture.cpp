@@ -24,11 +24,6 @@ Rab_eye::RabPractical &practical()
     return ShellFixture::practicals().rabbit;
 }
 
-FrontPage *showFrontPage()
-{
-    return qobject_cast<FrontPage *>(ShellFixture::showFrontPage(WindowNames::RabbitFront));
-}
-
 Frm_Rabbit *rabbitWindow()
 {
     return WindowRegistry::find<Frm_Rabbit>(WindowNames::Rabbit);
@@ -36,21 +31,13 @@ Frm_Rabbit *rabbitWindow()
 
 Frm_Rabbit *startTutorial()
 {
-    FrontPage *front = showFrontPage();
-    if (!front)
-        return nullptr;
-    click(front, QStringLiteral("Cmd_Tut"));
+    ShellFixture::chooseTutorial(WindowNames::RabbitFront);
     return rabbitWindow();
 }
 
 Frm_Rabbit *startExamination(const QString &password)
 {
-    FrontPage *front = showFrontPage();
-    if (!front)
-        return nullptr;
-    click(front, QStringLiteral("cmd_exam"));
-    control<QLineEdit>(front, QStringLiteral("Txt_PassW"))->setText(password);
-    click(front, QStringLiteral("Cmd_ok"));
+    ShellFixture::chooseExamination(WindowNames::RabbitFront, password);
     return rabbitWindow();
 }
 

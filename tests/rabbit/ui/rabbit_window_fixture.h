@@ -6,8 +6,6 @@
 #include <QPoint>
 #include <QString>
 
-class FrontPage;
-
 // The real rabbit windows driven from their front page, with chance, the
 // clock and the message boxes in the test's hands and every timer left to
 // the test.
@@ -18,7 +16,6 @@ namespace RabbitWindowFixture {
 void setUp();
 Rab_eye::RabPractical &practical();
 
-FrontPage *showFrontPage();
 Frm_Rabbit *startTutorial();
 // The front page's Examination with the supervisor's password.
 Frm_Rabbit *startExamination(const QString &password);
