@@ -70,7 +70,7 @@ public:
     NewRun ClearFullPaper();
 
     // lever1's tick, and each step of the swing it starts (played every
-    // HeartLever::StepPauseMs while state().lever.swinging()).
+    // state().lever.stepPauseMs() while state().lever.swinging()).
     LeverDrawings leverTick() { return m_run.lever.leverTick(); }
     LeverDrawings swingStep() { return m_run.lever.swingStep(); }
     // Before the window hides or the lever line is drawn again from outside.

@@ -44,6 +44,14 @@ LeverSwingPlan HeartLever::swingPlan(qint16 LeverBase, qint16 LeverSwing, int la
     return plan;
 }
 
+int HeartLever::stepPauseFor(int intervalMs, int steps)
+{
+    if (steps <= 0)
+        return 0;
+    const int swingMs = intervalMs - intervalMs * RestTenths / 10;
+    return qMax(swingMs, 0) / steps;
+}
+
 void HeartLever::followStroke(quint8 TraceTop, quint8 TraceBottom)
 {
     if (const auto swing = swingFor(TraceTop, TraceBottom))
@@ -78,6 +86,7 @@ LeverDrawings HeartLever::startSwing()
         return out;
     }
     m_shownStep = 0;
+    m_stepPause = stepPauseFor(m_interval, int(m_plan.steps.size()));
     m_swinging = true;
     toggleLine(out, m_plan.steps.first().y);
     return out;

@@ -32,14 +32,18 @@ struct LeverSwingPlan
 //
 // A swing is played step by step: leverTick() starts one and gives its first
 // step, swingStep() each following step; the window shows each for
-// StepPauseMs and lets events run meanwhile. A lever tick during a swing
-// starts the next swing when the running one ends.
+// stepPauseMs() and lets events run meanwhile. The pause is chosen when the
+// swing starts, so that the whole swing, up and back, ends a little before
+// the next lever tick: the lever beats once per interval, at every rate the
+// drugs give. A lever tick that still finds a swing running (the drawing
+// could not keep up) starts the next swing when the running one ends.
 class HeartLever
 {
 public:
     static constexpr int RestIntervalMs = 500;
-    // A 500-twip swing has 64 steps, so it takes about half a second.
-    static constexpr int StepPauseMs = 8;
+    // The part of each interval the swing leaves the lever at rest, in
+    // tenths: a 500 ms beat swings for at most 450 ms.
+    static constexpr int RestTenths = 1;
     static constexpr int CalciumArrestY = 3550;
     static constexpr int PotassiumArrestY = 4300;
 
@@ -52,6 +56,10 @@ public:
     // stroke the lever table does not hold.
     static std::optional<Swing> swingFor(quint8 TraceTop, quint8 TraceBottom);
     static LeverSwingPlan swingPlan(qint16 LeverBase, qint16 LeverSwing, int lastneedle);
+    // The pause after each of `steps` swing steps (ms) that ends the swing
+    // inside intervalMs with the lever's rest left over; 0 (as fast as the
+    // window can draw) when the interval is too short for even 1 ms a step.
+    static int stepPauseFor(int intervalMs, int steps);
 
     // Each beat: the swing follows the stroke; an unknown stroke keeps the
     // swing as it was.
@@ -73,6 +81,9 @@ public:
     LeverDrawings leverTick();
     LeverDrawings swingStep();
     bool swinging() const { return m_swinging; }
+    // The pause between the running swing's steps, ms; the window keeps the
+    // swing's timer at it.
+    int stepPauseMs() const { return m_stepPause; }
     // The rest of the running swing at once, without its pauses; a tick
     // waiting for it is dropped. An injection and New call it before they
     // move or stop the lever; the window calls it before it hides itself or
@@ -104,6 +115,7 @@ private:
 
     LeverSwingPlan m_plan;
     int m_shownStep = 0;
+    int m_stepPause = 0;
     bool m_swinging = false;
     bool m_tickWaiting = false;
 };

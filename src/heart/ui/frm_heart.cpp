@@ -46,7 +46,7 @@ Frm_Heart::Frm_Heart(Heart::HeartPractical &practical)
     , m_experiment(practical)
     , Timer_Heart(Controls::timer(this, QStringLiteral("Timer_Heart"), Heart::Beat::TickMs))
     , lever1(Controls::timer(this, QStringLiteral("lever1"), Heart::HeartLever::RestIntervalMs))
-    , m_swingTimer(Controls::timer(this, QStringLiteral("leverSwing"), Heart::HeartLever::StepPauseMs))
+    , m_swingTimer(Controls::timer(this, QStringLiteral("leverSwing"), m_experiment.state().lever.stepPauseMs()))
     , instructcdl(
           new HelpDialog(QStringLiteral("instructcdl"), QStringLiteral("heart.hlp"), HelpEngine::ForceFile, this))
 {
@@ -166,8 +166,21 @@ void Frm_Heart::replayLever(const Heart::LeverDrawings &drawings)
         else if (const auto *show = std::get_if<Heart::ShowHeart>(&drawing))
             Picture1->showHeart(show->picture);
     }
-    if (!m_experiment.state().lever.swinging())
+    keepSwingTimer();
+}
+
+void Frm_Heart::keepSwingTimer()
+{
+    const Heart::HeartLever &lever = m_experiment.state().lever;
+    if (!lever.swinging()) {
         m_swingTimer->stop();
+        return;
+    }
+    // A new swing may step at another pace; the running one keeps its timer.
+    if (m_swingTimer->interval() != lever.stepPauseMs())
+        m_swingTimer->setInterval(lever.stepPauseMs());
+    if (!m_swingTimer->isActive())
+        m_swingTimer->start();
 }
 
 void Frm_Heart::showIndicators(const Heart::IndicatorLevels &levels)
@@ -250,9 +263,6 @@ void Frm_Heart::Timer_Heart_Timer()
 void Frm_Heart::lever1_Timer()
 {
     replayLever(m_experiment.leverTick());
-    // A tick during a swing waits for it: the running swing keeps its pace.
-    if (m_experiment.state().lever.swinging() && !m_swingTimer->isActive())
-        m_swingTimer->start();
 }
 
 void Frm_Heart::swingTimer_Timer()

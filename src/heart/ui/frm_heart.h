@@ -93,6 +93,8 @@ private:
     void applyEnables(const Heart::EnableChanges &changes);
     void showReadouts();
     void keepLeverTimer();
+    // leverSwing runs at the running swing's step pause while it swings.
+    void keepSwingTimer();
     void finishSwing();
     bool recorderRunning() const;
     void leaveForFrontPage();

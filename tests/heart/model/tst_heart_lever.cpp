@@ -1,6 +1,8 @@
+#include "heart/model/heart_beat.h"
 #include "heart/model/heart_fixture.h"
 #include "heart/model/heart_lever.h"
 #include "heart/model/heart_state.h"
+#include "support/seams/timer_schedule.h"
 
 #include <QTest>
 
@@ -8,6 +10,8 @@ using namespace HeartFixture;
 using Heart::HeartLever;
 using Heart::HeartPicture;
 using Heart::LeverSwingStep;
+
+Q_DECLARE_METATYPE(HeartDrug)
 
 namespace {
 
@@ -28,6 +32,70 @@ Heart::LeverDrawings playSwing(HeartLever &lever)
     return drawings;
 }
 
+// What the lever did over a stretch of simulated time.
+struct LeverRun
+{
+    // Each time the heart turned from diastole to systole: one per swing.
+    int beats = 0;
+    // Lever ticks that came while the last swing was still running.
+    int ticksDuringSwing = 0;
+};
+
+// The heart window's three timers played over its model in simulated time:
+// Timer_Heart every 100 ms, lever1 at the lever's interval while it is on,
+// the swing's steps at its step pause while it swings.
+class LeverTimers
+{
+public:
+    explicit LeverTimers(Bench &bench)
+    {
+        Heart::HeartExperiment &experiment = bench.experiment;
+        const HeartLever &lever = experiment.state().lever;
+        m_schedule.add({[] { return true; }, [] { return Heart::Beat::TickMs; },
+                        [this, &experiment] { see(experiment.beatTick().lever); }});
+        m_schedule.add({[&lever] { return lever.timerOn(); }, [&lever] { return lever.interval(); },
+                        [this, &experiment, &lever] {
+                            if (lever.swinging())
+                                ++m_run.ticksDuringSwing;
+                            see(experiment.leverTick());
+                        }});
+        m_schedule.add({[&lever] { return lever.swinging(); }, [&lever] { return lever.stepPauseMs(); },
+                        [this, &experiment] { see(experiment.swingStep()); }});
+    }
+
+    LeverRun run(int ms)
+    {
+        m_run = {};
+        m_schedule.run(ms);
+        return m_run;
+    }
+
+private:
+    void see(const Heart::LeverDrawings &drawings)
+    {
+        for (const Heart::LeverDrawing &drawing : drawings) {
+            if (const auto *show = std::get_if<Heart::ShowHeart>(&drawing)) {
+                if (show->picture == HeartPicture::Systole && m_shown == HeartPicture::Diastole)
+                    ++m_run.beats;
+                m_shown = show->picture;
+            }
+        }
+    }
+
+    TimerSchedule m_schedule;
+    LeverRun m_run;
+    HeartPicture m_shown = HeartPicture::Systole;
+};
+
+// Seven seconds: 70 beat ticks, so a drug injected at its start still acts
+// at its end.
+constexpr int StretchMs = 7000;
+
+QByteArray beatsText(int beats, double expected)
+{
+    return QByteArray::number(beats) + " beats, expected about " + QByteArray::number(expected);
+}
+
 } // namespace
 
 class TestHeartLever : public QObject
@@ -42,6 +110,10 @@ private slots:
     void stoppingTheLeverDropsTheWaitingTick();
     void injectionFinishesTheRunningSwing();
     void repaintForgetsTheLineUnlessKept();
+    void stepPauseFitsTheSwingInsideTheInterval_data();
+    void stepPauseFitsTheSwingInsideTheInterval();
+    void leverBeatsOncePerInterval_data();
+    void leverBeatsOncePerInterval();
 };
 
 void TestHeartLever::restSwingGoesUpAndBack()
@@ -56,8 +128,9 @@ void TestHeartLever::restSwingGoesUpAndBack()
     QCOMPARE(plan.steps.at(32), (LeverSwingStep{3751, HeartPicture::Systole}));
     QCOMPARE(plan.steps.at(63), (LeverSwingStep{4247, HeartPicture::Systole}));
     QCOMPARE(plan.finalNeedle, 4263);
-    // About half a second on the screen.
-    QVERIFY(qAbs(plan.steps.size() * HeartLever::StepPauseMs - 500) <= 50);
+    // About half a second on the screen, ending before the next beat.
+    const int swingMs = int(plan.steps.size()) * HeartLever::stepPauseFor(500, int(plan.steps.size()));
+    QVERIFY2(swingMs >= 400 && swingMs < 500, QByteArray::number(swingMs));
 }
 
 void TestHeartLever::leverBeforeTheFirstBeatDrawsAtOne()
@@ -140,6 +213,77 @@ void TestHeartLever::repaintForgetsTheLineUnlessKept()
     QCOMPARE(lever.paintpic1, 0);
     lever.apparatusRepainted();
     QCOMPARE(lever.lastneedle(), 0);
+}
+
+void TestHeartLever::stepPauseFitsTheSwingInsideTheInterval_data()
+{
+    QTest::addColumn<int>("intervalMs");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("pauseMs");
+
+    QTest::newRow("rest swing at rest: 64 steps of 7 ms in 500") << 500 << 64 << 7;
+    QTest::newRow("tallest swing at the longest interval the rates allow") << 1775 << 126 << 12;
+    QTest::newRow("atropine's 600-twip swing every 400 ms") << 400 << 76 << 4;
+    QTest::newRow("acetylcholine's small swing at 47 beats/min") << 735 << 26 << 25;
+    QTest::newRow("an increase: too short for 1 ms a step") << 5 << 114 << 0;
+    QTest::newRow("the fastest increase the rates allow") << 2 << 126 << 0;
+}
+
+void TestHeartLever::stepPauseFitsTheSwingInsideTheInterval()
+{
+    QFETCH(int, intervalMs);
+    QFETCH(int, steps);
+    QFETCH(int, pauseMs);
+
+    QCOMPARE(HeartLever::stepPauseFor(intervalMs, steps), pauseMs);
+    // The lever rests a little before the next tick.
+    QVERIFY(steps * pauseMs < intervalMs);
+}
+
+void TestHeartLever::leverBeatsOncePerInterval_data()
+{
+    QTest::addColumn<HeartDrug>("drug");
+    QTest::addColumn<int>("intervalMs");
+
+    const QVector<HeartDrug> drugs = shippedDrugs();
+    // The basal box shows 75 throughout.
+    QTest::newRow("increase: epinephrine at 95 beats/min, every 500 / 95 ms") << drugs.at(Epi) << 5;
+    QTest::newRow("increase with the tallest swing: isoprenaline at 103") << drugs.at(Iso) << 5;
+    QTest::newRow("decrease: acetylcholine at 47 beats/min") << drugs.at(ACh) << 735;
+    QTest::newRow("decrease: propranolol at 66 beats/min") << drugs.at(Prop) << 830;
+    QTest::newRow("atropine with an increase code, every 400 ms")
+        << drug("Atropine", "Atr", 10, u'N', 0, 3, 80, 49, u'I') << 400;
+    QTest::newRow("no change: atropine as shipped, every 500 ms") << drugs.at(Atr) << 500;
+}
+
+void TestHeartLever::leverBeatsOncePerInterval()
+{
+    QFETCH(HeartDrug, drug);
+    QFETCH(int, intervalMs);
+
+    Bench bench(Heart::Mode::Tutorial, {drug});
+    bench.settle();
+    LeverTimers timers(bench);
+    const LeverRun rest = timers.run(StretchMs);
+    bench.inject(0);
+    QCOMPARE(bench.run().lever.interval(), intervalMs);
+    const LeverRun acting = timers.run(StretchMs);
+
+    // About 60000 / interval beats a minute, at rest and under the drug (the
+    // injection restarts lever1, and a beat shows halfway through its swing,
+    // so the stretch may lose a beat at either end)...
+    const double restBeats = double(StretchMs) / HeartLever::RestIntervalMs;
+    QVERIFY2(qAbs(rest.beats - restBeats) < 2.0, beatsText(rest.beats, restBeats));
+    const double actingBeats = double(StretchMs) / intervalMs;
+    QVERIFY2(qAbs(acting.beats - actingBeats) < 2.0, beatsText(acting.beats, actingBeats));
+    // ...each swing over before the next lever tick...
+    QCOMPARE(rest.ticksDuringSwing, 0);
+    QCOMPARE(acting.ticksDuringSwing, 0);
+    // ...so a faster heart beats the lever more often, a slower one less.
+    if (intervalMs < HeartLever::RestIntervalMs)
+        QVERIFY(acting.beats > rest.beats);
+    if (intervalMs > HeartLever::RestIntervalMs)
+        QVERIFY(acting.beats < rest.beats);
 }
 
 QTEST_GUILESS_MAIN(TestHeartLever)

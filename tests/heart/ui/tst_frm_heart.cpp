@@ -8,6 +8,7 @@
 #include "heart/ui/frm_question.h"
 #include "heart/ui/heart_window_fixture.h"
 #include "heart/ui/indicator_box.h"
+#include "support/seams/timer_schedule.h"
 #include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/text_grid.h"
@@ -45,6 +46,47 @@ int levelRow(const IndicatorBox *box)
     return -1;
 }
 
+// The heart window's Timer_Heart, lever1 and leverSwing played in simulated
+// time, counting the lever's beats as the student sees them: the heart in
+// systole coming back once per swing.
+class LeverWatch
+{
+public:
+    explicit LeverWatch(Frm_Heart *heart)
+        : m_systole(control(heart->apparatus(), QStringLiteral("Img_hrtsys")))
+    {
+        for (QTimer *timer : {heart->beatTimer(), heart->leverTimer(), heart->swingTimer()}) {
+            TimerSchedule::Timer played = TimerSchedule::of(timer);
+            played.fire = [this, fire = played.fire] {
+                fire();
+                look();
+            };
+            m_schedule.add(std::move(played));
+        }
+    }
+
+    int beatsIn(int ms)
+    {
+        m_beats = 0;
+        m_schedule.run(ms);
+        return m_beats;
+    }
+
+private:
+    void look()
+    {
+        const bool systole = !m_systole->isHidden();
+        if (systole && !m_wasSystole)
+            ++m_beats;
+        m_wasSystole = systole;
+    }
+
+    QWidget *m_systole;
+    TimerSchedule m_schedule;
+    int m_beats = 0;
+    bool m_wasSystole = true;
+};
+
 } // namespace
 
 class TestFrmHeart : public QObject
@@ -61,6 +103,8 @@ private slots:
     void injectionMarksThePaperAndShowsThePeakRate();
     void syringeIsPaintedBeforeTheSecondItIsShown();
     void leverSwingsStepByStep();
+    void leverBeatsAtTheHeartsRate_data();
+    void leverBeatsAtTheHeartsRate();
     void leverLineDrawnTwiceRestoresThePicture();
     void potassiumArrestStopsTheLeverUntilTheWashOut();
     void stopAndContinue_data();
@@ -123,12 +167,16 @@ void TestFrmHeart::timersKeepTheirPace()
     QCOMPARE(heart->beatTimer()->timerType(), Qt::PreciseTimer);
     QVERIFY(heart->leverTimer()->isActive());
     QCOMPARE(heart->leverTimer()->interval(), 500);
-    // A rest swing of 500 twips is 64 steps: about half a second.
-    QCOMPARE(heart->swingTimer()->interval(), 8);
 
     const int before = heart->recorder()->bookkeeping().paperWidth();
     ticks(heart, 10);
     QCOMPARE(heart->recorder()->bookkeeping().paperWidth(), before + 10);
+
+    // A rest swing of 500 twips is 64 steps of 7 ms: about half a second,
+    // over before the next lever tick.
+    QMetaObject::invokeMethod(heart->leverTimer(), "timeout");
+    QVERIFY(heart->swingTimer()->isActive());
+    QCOMPARE(heart->swingTimer()->interval(), 7);
 }
 
 void TestFrmHeart::injectionMarksThePaperAndShowsThePeakRate()
@@ -221,6 +269,43 @@ void TestFrmHeart::leverSwingsStepByStep()
     // Only the resting line is left: taking it away gives the plain picture.
     heart->apparatus()->toggleLeverLine(4263);
     QCOMPARE(picture->image(), picture->plainPicture());
+}
+
+void TestFrmHeart::leverBeatsAtTheHeartsRate_data()
+{
+    QTest::addColumn<int>("p");
+    QTest::addColumn<int>("intervalMs");
+
+    // The basal rate is 75.
+    QTest::newRow("epinephrine: 95 beats/min, every 500 / 95 ms") << int(Epi) << 5;
+    QTest::newRow("acetylcholine: 47 beats/min, every 735 ms") << int(ACh) << 735;
+}
+
+void TestFrmHeart::leverBeatsAtTheHeartsRate()
+{
+    QFETCH(int, p);
+    QFETCH(int, intervalMs);
+
+    Frm_Heart *heart = startTutorial();
+    QVERIFY(heart);
+    settle(heart);
+    // Seven seconds at rest, then seven under the drug, which still acts at
+    // their end.
+    constexpr int StretchMs = 7000;
+    LeverWatch watch(heart);
+    const int restBeats = watch.beatsIn(StretchMs);
+    inject(heart, p);
+    QCOMPARE(heart->leverTimer()->interval(), intervalMs);
+    const int drugBeats = watch.beatsIn(StretchMs);
+
+    // About 60000 / interval a minute; a beat may be lost at either end of
+    // the stretch.
+    QVERIFY2(qAbs(restBeats - StretchMs / 500.0) < 2.0, QByteArray::number(restBeats));
+    QVERIFY2(qAbs(drugBeats - double(StretchMs) / intervalMs) < 2.0, QByteArray::number(drugBeats));
+    if (intervalMs < 500)
+        QVERIFY(drugBeats > restBeats);
+    else
+        QVERIFY(drugBeats < restBeats);
 }
 
 void TestFrmHeart::leverLineDrawnTwiceRestoresThePicture()
