@@ -24,13 +24,27 @@ bool ImageControl::pictureLoaded() const
     return m_renderer->isValid();
 }
 
+const QPixmap &ImageControl::rendered()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
+        m_rendered = QPixmap(pixels);
+        m_rendered.setDevicePixelRatio(ratio);
+        m_rendered.fill(Qt::transparent);
+        QPainter painter(&m_rendered);
+        painter.setRenderHint(QPainter::Antialiasing);
+        m_renderer->render(&painter, QRectF(rect()));
+    }
+    return m_rendered;
+}
+
 void ImageControl::paintEvent(QPaintEvent *)
 {
-    if (!m_renderer->isValid())
+    if (!m_renderer->isValid() || size().isEmpty())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&painter, QRectF(rect()));
+    painter.drawPixmap(0, 0, rendered());
 }
 
 void ImageControl::mousePressEvent(QMouseEvent *)

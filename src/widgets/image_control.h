@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 class QSvgRenderer;
 
 // A picture drawn from one of our SVG files, scaled to the control. A picture
 // with a tooltip is named by it for screen readers. Clicks are reported.
+//
+// The drawing is kept as a pixmap at the control's size and the screen's
+// pixel ratio, and drawn again from the SVG only when either changes: the
+// heart window repaints its pictures many times a second.
 class ImageControl final : public QWidget
 {
     Q_OBJECT
@@ -29,5 +34,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    const QPixmap &rendered();
+
     QSvgRenderer *m_renderer;
+    QPixmap m_rendered;
 };

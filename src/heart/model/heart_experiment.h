@@ -69,10 +69,10 @@ public:
     // lever; the load then wipes the paper, marks and all.
     NewRun ClearFullPaper();
 
-    // lever1's tick, and each step of the swing it starts (played every
-    // state().lever.stepPauseMs() while state().lever.swinging()).
+    // lever1's tick, and each frame of the swing it starts (played every
+    // state().lever.framePauseMs() while state().lever.swinging()).
     LeverDrawings leverTick() { return m_run.lever.leverTick(); }
-    LeverDrawings swingStep() { return m_run.lever.swingStep(); }
+    LeverDrawings swingFrame() { return m_run.lever.swingFrame(); }
     // Before the window hides or the lever line is drawn again from outside.
     LeverDrawings finishSwing() { return m_run.lever.finishSwing(); }
 

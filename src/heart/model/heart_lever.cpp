@@ -44,12 +44,15 @@ LeverSwingPlan HeartLever::swingPlan(qint16 LeverBase, qint16 LeverSwing, int la
     return plan;
 }
 
-int HeartLever::stepPauseFor(int intervalMs, int steps)
+SwingPace HeartLever::paceFor(int intervalMs, int steps)
 {
     if (steps <= 0)
-        return 0;
-    const int swingMs = intervalMs - intervalMs * RestTenths / 10;
-    return qMax(swingMs, 0) / steps;
+        return {};
+    const int swingMs = qMax(intervalMs - intervalMs * RestTenths / 10, 0);
+    const int frames = qBound(qMin(MinFrames, steps), swingMs / FrameMs, steps);
+    const int stepsPerFrame = (steps + frames - 1) / frames;
+    const int framesShown = (steps + stepsPerFrame - 1) / stepsPerFrame;
+    return {stepsPerFrame, qMax(swingMs / framesShown, FrameMs)};
 }
 
 void HeartLever::followStroke(quint8 TraceTop, quint8 TraceBottom)
@@ -86,17 +89,28 @@ LeverDrawings HeartLever::startSwing()
         return out;
     }
     m_shownStep = 0;
-    m_stepPause = stepPauseFor(m_interval, int(m_plan.steps.size()));
+    m_pace = paceFor(m_interval, int(m_plan.steps.size()));
     m_swinging = true;
     toggleLine(out, m_plan.steps.first().y);
     return out;
 }
 
-LeverDrawings HeartLever::swingStep()
+LeverDrawings HeartLever::swingFrame()
 {
     LeverDrawings out;
-    if (!m_swinging)
-        return out;
+    for (int step = 0; step < m_pace.stepsPerFrame && m_swinging; ++step) {
+        const bool lastStep = m_shownStep + 1 == m_plan.steps.size();
+        out += playStep();
+        // A swing that starts as this one ends begins with a frame of its own.
+        if (lastStep)
+            break;
+    }
+    return out;
+}
+
+LeverDrawings HeartLever::playStep()
+{
+    LeverDrawings out;
     const LeverSwingStep &shown = m_plan.steps.at(m_shownStep);
     toggleLine(out, shown.y);
     out.append(ShowHeart{shown.picture});
@@ -120,7 +134,7 @@ LeverDrawings HeartLever::finishSwing()
     m_tickWaiting = false;
     LeverDrawings out;
     while (m_swinging)
-        out += swingStep();
+        out += playStep();
     return out;
 }
 

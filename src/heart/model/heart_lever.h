@@ -26,17 +26,31 @@ struct LeverSwingPlan
     int finalNeedle = 0;
 };
 
+// How a swing is shown: its steps in frames of stepsPerFrame steps, one frame
+// every pauseMs.
+struct SwingPace
+{
+    int stepsPerFrame = 1;
+    int pauseMs = 0;
+    bool operator==(const SwingPace &) const = default;
+};
+
 // The heart lever on the apparatus picture: its swing by the beat stroke in
 // force, its timer `lever1` and the line it leaves between beats at
 // `lastneedle` (twips; 0 when no line is drawn).
 //
-// A swing is played step by step: leverTick() starts one and gives its first
-// step, swingStep() each following step; the window shows each for
-// stepPauseMs() and lets events run meanwhile. The pause is chosen when the
-// swing starts, so that the whole swing, up and back, ends a little before
-// the next lever tick: the lever beats once per interval, at every rate the
-// drugs give. A lever tick that still finds a swing running (the drawing
-// could not keep up) starts the next swing when the running one ends.
+// A swing is played frame by frame: leverTick() starts one and gives its
+// first step, swingFrame() each following frame; the window shows each frame
+// for framePauseMs() and lets events run meanwhile. A frame holds several
+// steps only where one step a frame would pass faster than the screen can
+// show; each step's line is still drawn and removed in turn, so the picture
+// ends as if every step had been shown. The pace is chosen when the swing
+// starts, so that the whole swing, up and back, ends a little before the
+// next lever tick: the lever beats once per interval. Intervals of a few
+// milliseconds (a rate increase) are shorter than the screen can show a
+// swing in; there the lever swings as fast as the screen shows it, and a
+// lever tick that finds a swing running starts the next swing when the
+// running one ends.
 class HeartLever
 {
 public:
@@ -44,9 +58,13 @@ public:
     // The part of each interval the swing leaves the lever at rest, in
     // tenths: a 500 ms beat swings for at most 450 ms.
     static constexpr int RestTenths = 1;
+    // The shortest time a frame of the swing stays on the screen, about one
+    // refresh of the display (ms), and the fewest frames a swing is shown
+    // in: up, the top, down, the foot.
+    static constexpr int FrameMs = 16;
+    static constexpr int MinFrames = 4;
     static constexpr int CalciumArrestY = 3550;
     static constexpr int PotassiumArrestY = 4300;
-
     struct Swing
     {
         qint16 LeverBase;  // lower end of the swing, twips
@@ -56,10 +74,9 @@ public:
     // stroke the lever table does not hold.
     static std::optional<Swing> swingFor(quint8 TraceTop, quint8 TraceBottom);
     static LeverSwingPlan swingPlan(qint16 LeverBase, qint16 LeverSwing, int lastneedle);
-    // The pause after each of `steps` swing steps (ms) that ends the swing
-    // inside intervalMs with the lever's rest left over; 0 (as fast as the
-    // window can draw) when the interval is too short for even 1 ms a step.
-    static int stepPauseFor(int intervalMs, int steps);
+    // The pace that shows `steps` swing steps inside intervalMs with the
+    // lever's rest left over, no frame shorter than FrameMs.
+    static SwingPace paceFor(int intervalMs, int steps);
 
     // Each beat: the swing follows the stroke; an unknown stroke keeps the
     // swing as it was.
@@ -79,11 +96,11 @@ public:
     void setInterval(int milliseconds) { m_interval = milliseconds; }
 
     LeverDrawings leverTick();
-    LeverDrawings swingStep();
+    LeverDrawings swingFrame();
     bool swinging() const { return m_swinging; }
-    // The pause between the running swing's steps, ms; the window keeps the
+    // The pause between the running swing's frames, ms; the window keeps the
     // swing's timer at it.
-    int stepPauseMs() const { return m_stepPause; }
+    int framePauseMs() const { return m_pace.pauseMs; }
     // The rest of the running swing at once, without its pauses; a tick
     // waiting for it is dropped. An injection and New call it before they
     // move or stop the lever; the window calls it before it hides itself or
@@ -107,6 +124,7 @@ public:
 
 private:
     LeverDrawings startSwing();
+    LeverDrawings playStep();
 
     Swing m_swing{0, 0};
     int m_lastneedle = 0;
@@ -115,7 +133,7 @@ private:
 
     LeverSwingPlan m_plan;
     int m_shownStep = 0;
-    int m_stepPause = 0;
+    SwingPace m_pace;
     bool m_swinging = false;
     bool m_tickWaiting = false;
 };

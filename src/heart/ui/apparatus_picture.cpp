@@ -63,6 +63,8 @@ ApparatusPicture::ApparatusPicture(QWidget *parent)
 {
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(Width, Height);
+    // Every pixel comes from the image: nothing behind it need be painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Isolated frog heart on a cannula with a heart lever"));
 
     Img_hrtsys = picture(QStringLiteral("Img_hrtsys"), QStringLiteral("heart_systole.svg"),
@@ -82,12 +84,15 @@ void ApparatusPicture::toggleLeverLine(int yTwips)
 {
     using Heart::LeverLine;
     const double perPixel = Twips::PerPixel;
+    const QLineF line(LeverLine::StartX / perPixel, yTwips / perPixel, LeverLine::PivotX / perPixel,
+                      LeverLine::PivotY / perPixel);
     QPainter painter(&m_image);
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawLine(QLineF(LeverLine::StartX / perPixel, yTwips / perPixel, LeverLine::PivotX / perPixel,
-                            LeverLine::PivotY / perPixel));
-    update();
+    painter.drawLine(line);
+    // Only the pixels the line crosses change: a swing repaints that strip,
+    // not the apparatus and the pictures on it.
+    update(QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void ApparatusPicture::showHeart(Heart::HeartPicture picture)

@@ -46,7 +46,7 @@ Frm_Heart::Frm_Heart(Heart::HeartPractical &practical)
     , m_experiment(practical)
     , Timer_Heart(Controls::timer(this, QStringLiteral("Timer_Heart"), Heart::Beat::TickMs))
     , lever1(Controls::timer(this, QStringLiteral("lever1"), Heart::HeartLever::RestIntervalMs))
-    , m_swingTimer(Controls::timer(this, QStringLiteral("leverSwing"), m_experiment.state().lever.stepPauseMs()))
+    , m_swingTimer(Controls::timer(this, QStringLiteral("leverSwing"), m_experiment.state().lever.framePauseMs()))
     , instructcdl(
           new HelpDialog(QStringLiteral("instructcdl"), QStringLiteral("heart.hlp"), HelpEngine::ForceFile, this))
 {
@@ -177,8 +177,8 @@ void Frm_Heart::keepSwingTimer()
         return;
     }
     // A new swing may step at another pace; the running one keeps its timer.
-    if (m_swingTimer->interval() != lever.stepPauseMs())
-        m_swingTimer->setInterval(lever.stepPauseMs());
+    if (m_swingTimer->interval() != lever.framePauseMs())
+        m_swingTimer->setInterval(lever.framePauseMs());
     if (!m_swingTimer->isActive())
         m_swingTimer->start();
 }
@@ -267,7 +267,7 @@ void Frm_Heart::lever1_Timer()
 
 void Frm_Heart::swingTimer_Timer()
 {
-    replayLever(m_experiment.swingStep());
+    replayLever(m_experiment.swingFrame());
 }
 
 void Frm_Heart::Combo_Drug_Click(int position)

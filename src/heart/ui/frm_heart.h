@@ -93,7 +93,7 @@ private:
     void applyEnables(const Heart::EnableChanges &changes);
     void showReadouts();
     void keepLeverTimer();
-    // leverSwing runs at the running swing's step pause while it swings.
+    // leverSwing runs at the running swing's frame pause while it swings.
     void keepSwingTimer();
     void finishSwing();
     bool recorderRunning() const;
