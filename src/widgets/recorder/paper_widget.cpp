@@ -11,6 +11,10 @@ PaperWidget::PaperWidget(const QSize &size, const QColor &paperColour, const QCo
     setObjectName(QStringLiteral("PicMain"));
     // Every pixel of the widget comes from the image: Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The image is drawn from the paper's left edge and what is drawn stays:
+    // as the recording grows and the paper moves left, Qt shifts what the
+    // viewport shows and repaints only the newly uncovered column.
+    setAttribute(Qt::WA_StaticContents);
     setGeometry(QRect(QPoint(0, 0), size));
 }
 

@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,6 +109,7 @@ private slots:
     void resetWipesThePaperButNotTheRuler();
     void scrolledAwayAndBackLosesNothing();
     void repaintsOnlyWhatShows();
+    void screenKeepsUpWithThePaper();
     void paperFullQuestion_data();
     void paperFullQuestion();
     void dragOverPaperReportsItsX();
@@ -344,13 +346,63 @@ void TestRecorderWidget::repaintsOnlyWhatShows()
         QCoreApplication::processEvents();
     }
     QVERIFY(!watch.painted.isEmpty());
-    for (const auto &[painted, shown] : std::as_const(watch.painted))
+    for (const auto &[painted, shown] : std::as_const(watch.painted)) {
+        // What a beat changed: the column the paper grew by and the stroke
+        // ten pixels before it, not the whole viewport again.
+        QVERIFY2(painted.width() <= 11, qPrintable(QStringLiteral("painted %1 px").arg(painted.width())));
         QVERIFY2(shown.contains(painted),
                  qPrintable(QStringLiteral("painted %1 px from %2 with %3 to %4 shown")
                                 .arg(painted.width())
                                 .arg(painted.left())
                                 .arg(shown.left())
                                 .arg(shown.right())));
+    }
+}
+
+void TestRecorderWidget::screenKeepsUpWithThePaper()
+{
+    // The screen keeps what it showed and Qt shifts it as the paper moves:
+    // after each move what the screen holds must be what a fresh paint of
+    // the viewport gives.
+    RecorderWindow w(RecorderConfig::ileum());
+    auto *ruler = new QLabel(w.recorder->paper());
+    ruler->setAutoFillBackground(true);
+    ruler->setStyleSheet(QStringLiteral("background: red;"));
+    ruler->setGeometry(472, 2, 19, 221);
+    // This bare window leaves the Print button at its corner, over the paper.
+    w.recorder->printButton()->move(600, 500);
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QWidget *viewport = w.recorder->viewport();
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        const QPoint corner = viewport->mapTo(&w.window, QPoint(0, 0));
+        return w.window.screen()
+            ->grabWindow(w.window.winId(), corner.x(), corner.y(), viewport->width(), viewport->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const auto freshPaint = [&] { return w.viewportImage().convertToFormat(QImage::Format_RGB32); };
+
+    for (int i = 0; i < 8; ++i) {
+        w.inject();
+        QCOMPARE(onScreen(), freshPaint());
+    }
+    for (int i = 0; i < 30; ++i) {
+        w.beat(i % 4);
+        QCOMPARE(onScreen(), freshPaint());
+    }
+    QScrollBar *bar = w.recorder->scrollBar();
+    bar->setValue(bar->minimum());
+    QCOMPARE(onScreen(), freshPaint());
+    bar->setValue(bar->minimum() / 2);
+    QCOMPARE(onScreen(), freshPaint());
+    w.inject();
+    QCOMPARE(onScreen(), freshPaint());
+    w.recorder->RecorderReset();
+    QCOMPARE(onScreen(), freshPaint());
+    w.inject();
+    QCOMPARE(onScreen(), freshPaint());
 }
 
 void TestRecorderWidget::paperFullQuestion_data()
