@@ -16,6 +16,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vivosim"));
+    // Names the menu entry the package installs, so a desktop shows its icon
+    // and name for the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vivosim.vivosim"));
     QApplication::setWindowIcon(QIcon(AssetPaths::picture(QStringLiteral("vivosim.svg"))));
     // The program ends by its own rules (Quit, the last window unloaded, a
     // refused screen), not whenever no window happens to be visible.
