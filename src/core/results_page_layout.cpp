@@ -21,7 +21,9 @@ constexpr int CaptionHeight = 340;
 constexpr int FigureHeight = 380;
 constexpr int FooterHeight = 280;
 constexpr int Gap = 240;
-// The student's line and the share of a figure's line its label takes.
+// The student's line: its label, then the rule to write the name on; and
+// the share of a figure's line its label takes.
+constexpr int NameLabelWidth = 2000;
 constexpr int NameRuleWidth = 5400;
 constexpr double FigureLabelShare = 0.6;
 
@@ -133,11 +135,10 @@ private:
         const QString student = studentLine(m_report.studentName);
         if (m_report.studentName.trimmed().isEmpty()) {
             // Room to write the name by hand, on a rule after the label.
-            const int labelWidth = 2000;
-            box(QRect(MarginTwips, m_y, labelWidth, LineHeight), student, Style::Line, LinePoints);
+            box(QRect(MarginTwips, m_y, NameLabelWidth, LineHeight), student, Style::Line, LinePoints);
             const int ruleY = m_y + LineHeight - 40;
-            page().rules.append(
-                QLine(MarginTwips + labelWidth, ruleY, MarginTwips + labelWidth + NameRuleWidth, ruleY));
+            const int ruleLeft = MarginTwips + NameLabelWidth;
+            page().rules.append(QLine(ruleLeft, ruleY, ruleLeft + NameRuleWidth, ruleY));
             m_y += LineHeight;
         } else {
             line(Style::Line, student, LineHeight, LinePoints);
