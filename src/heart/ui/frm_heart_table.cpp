@@ -6,6 +6,7 @@
 #include "widgets/controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/results_grid.h"
+#include "widgets/results_save.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -20,12 +21,15 @@ namespace {
 constexpr int ClientWidth = 760;
 constexpr int ClientHeight = 460;
 const QRect GridPlace(20, 72, 720, 288);
+const QString TableTitle = QStringLiteral("Table: Effects of drugs on the isolated heart of frog.");
+const QString UnknownGiven = QStringLiteral("Unknown Drug Given");
+const QString DrugIdentified = QStringLiteral("Drug Identified by the Student");
 
 TextGrid *resultsGrid(const QString &name, QWidget *parent)
 {
     auto *grid = new TextGrid(name, parent);
     grid->setGeometry(GridPlace);
-    grid->setAccessibleName(QStringLiteral("Table: Effects of drugs on the isolated heart of frog."));
+    grid->setAccessibleName(TableTitle);
     return grid;
 }
 
@@ -48,9 +52,7 @@ Frm_Heart_Table::Frm_Heart_Table(Heart::HeartPractical &practical)
     setWindowTitle(QStringLiteral("Vivosim -  Heart T1.01 "));
     setClientSize(ClientWidth, ClientHeight);
 
-    QLabel *title = Controls::label(this, QStringLiteral("tabletitleLbl"),
-                                    QStringLiteral("Table: Effects of drugs on the isolated heart of frog."),
-                                    QRect(20, 10, 720, 28));
+    QLabel *title = Controls::label(this, QStringLiteral("tabletitleLbl"), TableTitle, QRect(20, 10, 720, 28));
     title->setAlignment(Qt::AlignCenter);
     Controls::setFont(title, 12, true);
     examno = Controls::label(this, QStringLiteral("examno"), QString(), QRect(20, 40, 720, 24));
@@ -63,16 +65,20 @@ Frm_Heart_Table::Frm_Heart_Table(Heart::HeartPractical &practical)
     for (TextGrid *grid : {MsGrid_Table, MsGrid_Table1_R})
         grid->viewport()->installEventFilter(this);
 
-    Lab_UnKnown_drug = Controls::label(this, QStringLiteral("Lab_UnKnown_drug"), QStringLiteral("Unknown Drug Given"),
-                                       QRect(20, 374, 216, 22));
+    Lab_UnKnown_drug = Controls::label(this, QStringLiteral("Lab_UnKnown_drug"), UnknownGiven, QRect(20, 374, 216, 22));
     Txt_unknowndrug = answerBox(this, QStringLiteral("Txt_unknowndrug"), Lab_UnKnown_drug, 372);
-    Lab_Drug_Identified = Controls::label(this, QStringLiteral("Lab_Drug_Identified"),
-                                          QStringLiteral("Drug Identified by the Student"), QRect(20, 410, 216, 22));
+    Lab_Drug_Identified
+        = Controls::label(this, QStringLiteral("Lab_Drug_Identified"), DrugIdentified, QRect(20, 410, 216, 22));
     Txt_drug_Identified = answerBox(this, QStringLiteral("Txt_drug_Identified"), Lab_Drug_Identified, 408);
 
     Cmd_Ret = Controls::button(this, QStringLiteral("Cmd_Ret"), QStringLiteral("&Return "), QRect(620, 384, 120, 40));
     Controls::setFont(Cmd_Ret, 10, true);
     connect(Cmd_Ret, &QPushButton::clicked, this, &Frm_Heart_Table::Cmd_Ret_Click);
+
+    // Between the answer boxes and Return; only the supervisor's pages have it.
+    Cmd_SavePdf = ResultsSave::button(this, QRect(476, 384, 132, 40), [this] { return examinationReport(); });
+    Controls::setFont(Cmd_SavePdf, 10, true);
+    Cmd_SavePdf->hide();
 }
 
 void Frm_Heart_Table::load()
@@ -85,6 +91,8 @@ void Frm_Heart_Table::load()
     }
     m_TablePage = Exam1Page;
     Cmd_Ret->setText(QStringLiteral("&Ok"));
+    // Only the supervisor's password leads here outside the Tutorial.
+    Cmd_SavePdf->show();
     examno->setText(QStringLiteral("Examination 1"));
     ResultsGrid::show(MsGrid_Table, Heart::ResultTables::exam1Table(m_practical), fontMetrics());
 }
@@ -114,6 +122,29 @@ void Frm_Heart_Table::showAnswers(const QString &given, const QString &identifie
     for (QWidget *control : {static_cast<QWidget *>(Lab_UnKnown_drug), static_cast<QWidget *>(Txt_unknowndrug),
                              static_cast<QWidget *>(Lab_Drug_Identified), static_cast<QWidget *>(Txt_drug_Identified)})
         control->show();
+}
+
+ResultsReport Frm_Heart_Table::examinationReport() const
+{
+    using namespace Heart::ResultTables;
+    ResultsReport report;
+    report.title = QStringLiteral("Effects of Drugs on the Isolated Frog Heart");
+    report.subtitle = QStringLiteral("Examination Results");
+    report.fileStem = QStringLiteral("Heart results");
+    report.parts = {
+        {QStringLiteral("Examination 1"), TableTitle, exam1Table(m_practical), {}, {}},
+        {QStringLiteral("Examination 2"),
+         TableTitle,
+         exam2Table(m_practical),
+         {{UnknownGiven, m_practical.Heart_Exam2Drug}, {DrugIdentified, m_practical.Heart_Exam2Answer}},
+         {}},
+        {QStringLiteral("Examination 3"),
+         TableTitle,
+         exam3Table(m_practical),
+         {{UnknownGiven, m_practical.Heart_Exam3Drug}, {DrugIdentified, m_practical.Heart_Exam3Answer}},
+         {}},
+    };
+    return report;
 }
 
 void Frm_Heart_Table::Cmd_Ret_Click()

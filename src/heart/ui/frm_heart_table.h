@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/results_report.h"
 #include "heart/model/heart_state.h"
 #include "widgets/form_window.h"
 
@@ -10,7 +11,7 @@ class TextGrid;
 
 // The heart's results table: the model table in the Tutorial; at the end of
 // Examination 3 the supervisor's pages of the three examinations' results,
-// which end at the front page.
+// which end at the front page, and which the supervisor may save as a PDF.
 class Frm_Heart_Table final : public FormWindow
 {
     Q_OBJECT
@@ -38,6 +39,8 @@ private:
     void showExam3Table();
     void showAnswers(const QString &given, const QString &identified);
     void leave();
+    // The three examinations' tables and answers, for the supervisor's PDF.
+    ResultsReport examinationReport() const;
 
     quint8 m_TablePage = Exam1Page;
     QLabel *examno;
@@ -48,4 +51,5 @@ private:
     QLabel *Lab_Drug_Identified;
     DisplayBox *Txt_drug_Identified;
     QPushButton *Cmd_Ret;
+    QPushButton *Cmd_SavePdf;
 };

@@ -5,6 +5,7 @@
 #include "widgets/controls.h"
 #include "widgets/input_boxes.h"
 #include "widgets/password_gateway.h"
+#include "widgets/results_save.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 #include "widgets/window_utils.h"
@@ -138,6 +139,7 @@ void Frm_I_Exam::buildSupervisorPanel()
                                    QRect(16, top, 250, 42));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *row.control = scoreBox(Fra_Super, QString::fromLatin1(row.box), QRect(276, top + 7, 150, 28), label);
+        m_scoreLabels.append(label);
         top += 48;
     }
     Lab_Warning
@@ -150,6 +152,9 @@ void Frm_I_Exam::buildSupervisorPanel()
     Lab_Warning->hide();
     connect(okButton(Fra_Super, QStringLiteral("Cmd_ok"), QStringLiteral("&OK"), 228), &QPushButton::clicked, this,
             &Frm_I_Exam::Cmd_ok_Click);
+    // Right of OK, on the panel that only the supervisor's password shows.
+    QPushButton *save = ResultsSave::button(Fra_Super, QRect(290, 228, 140, 34), [this] { return scoresReport(); });
+    Controls::setFont(save, 10, true);
 }
 
 void Frm_I_Exam::load()
@@ -193,6 +198,24 @@ void Frm_I_Exam::showScores()
     }
     Txt_Act->setText(scores.Txt_Act);
     Txt_err->setText(scores.Txt_err);
+}
+
+ResultsReport Frm_I_Exam::scoresReport() const
+{
+    ResultsReport::Part scores;
+    scores.heading = Fra_Super->title().trimmed();
+    const DisplayBox *boxes[] = {Txt_cal, Txt_Act, Txt_err};
+    for (int i = 0; i < m_scoreLabels.size(); ++i)
+        scores.figures.append({m_scoreLabels.at(i)->text().simplified(), boxes[i]->text().trimmed()});
+    // The warning blinks on screen; it stands on the page all the time.
+    if (Timer_War->isActive())
+        scores.notes.append(Lab_Warning->text().simplified());
+    ResultsReport report;
+    report.title = QStringLiteral("Bioassay of Histamine on the Guinea-Pig Ileum");
+    report.subtitle = QStringLiteral("Examination Results");
+    report.fileStem = QStringLiteral("Ileum results");
+    report.parts = {scores};
+    return report;
 }
 
 void Frm_I_Exam::Timer_War_Timer()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/results_report.h"
 #include "ileum/model/ileum_state.h"
 #include "widgets/form_window.h"
+
+#include <QList>
 
 class DisplayBox;
 class NumberBox;
@@ -13,8 +16,8 @@ class QTimer;
 // The ileum examination's scoring window: the student's concentration, then
 // the supervisor's password, then the student's value, the true value and the
 // error ratio, or a blinking warning when the practical was handed in without
-// a standard dose. Once the student's value is in, the window stays above the
-// others and cannot be minimised.
+// a standard dose, which the supervisor may save as a PDF. Once the student's
+// value is in, the window stays above the others and cannot be minimised.
 class Frm_I_Exam final : public FormWindow
 {
     Q_OBJECT
@@ -43,6 +46,8 @@ private:
     // The supervisor's password was right: the scores.
     void showScores();
     void Cmd_ok_Click();
+    // The scores as the panel shows them, for the supervisor's PDF.
+    ResultsReport scoresReport() const;
 
     QGroupBox *Frame_Match = nullptr;
     NumberBox *Txt_Cal_Con = nullptr;
@@ -52,6 +57,7 @@ private:
     DisplayBox *Txt_Act = nullptr;
     DisplayBox *Txt_err = nullptr;
     QLabel *Lab_Warning = nullptr;
+    QList<QLabel *> m_scoreLabels;
     QTimer *Timer_War = nullptr;
     bool m_keptInView = false;
 };

@@ -5,6 +5,7 @@
 #include "widgets/input_boxes.h"
 #include "widgets/password_gateway.h"
 #include "widgets/results_grid.h"
+#include "widgets/results_save.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int ClientWidth = 740;
 constexpr int ClientHeight = 470;
+const QString TableTitle = QStringLiteral("Table : Time (in sec) taken for movement of seeds ");
 
 PasswordGatewaySetup supervisorGateway(const Mod_Oeso::OesoPractical &practical)
 {
@@ -60,9 +62,7 @@ Frm_Oeso_Table::Frm_Oeso_Table(Mod_Oeso::OesoPractical &practical)
                                     QRect(10, 12, 700, 26));
     model->setAlignment(Qt::AlignCenter);
     Controls::setFont(model, 12, true);
-    QLabel *title
-        = Controls::label(Frame_Grid, QStringLiteral("Lab_TableTitle"),
-                          QStringLiteral("Table : Time (in sec) taken for movement of seeds "), QRect(10, 42, 700, 24));
+    QLabel *title = Controls::label(Frame_Grid, QStringLiteral("Lab_TableTitle"), TableTitle, QRect(10, 42, 700, 24));
     title->setAlignment(Qt::AlignCenter);
     Controls::setFont(title, 10, true);
     Grid_oeso->setGeometry(10, 72, 700, 310);
@@ -71,6 +71,10 @@ Frm_Oeso_Table::Frm_Oeso_Table(Mod_Oeso::OesoPractical &practical)
         = Controls::button(Frame_Grid, QStringLiteral("Cmd_End"), QStringLiteral("&Ok"), QRect(300, 396, 120, 40));
     Controls::setFont(ok, 10, true);
     connect(ok, &QPushButton::clicked, this, &Frm_Oeso_Table::Cmd_End_Click);
+    // Right of Ok; the model table of the Tutorial goes without it.
+    Cmd_SavePdf = ResultsSave::button(Frame_Grid, QRect(440, 396, 140, 40), [this] { return examinationReport(); });
+    Controls::setFont(Cmd_SavePdf, 10, true);
+    Cmd_SavePdf->hide();
     Frame_Grid->hide();
     Frame_Pass->hide();
     connect(Frame_Pass, &PasswordGateway::accepted, this, &Frm_Oeso_Table::FillOesoResults);
@@ -93,6 +97,21 @@ void Frm_Oeso_Table::FillOesoResults()
     Frame_Grid->show();
     ResultsGrid::show(Grid_oeso, Mod_Oeso::ResultTables::examinationTable(m_practical.Oeso_Results), fontMetrics());
     Frame_Pass->hide();
+    Cmd_SavePdf->show();
+}
+
+ResultsReport Frm_Oeso_Table::examinationReport() const
+{
+    ResultsReport report;
+    report.title = QStringLiteral("Effect of Drugs on the Ciliary Motility of Frog Oesophagus");
+    report.subtitle = QStringLiteral("Examination Results");
+    report.fileStem = QStringLiteral("Oesophagus results");
+    report.parts = {{QStringLiteral("Examination"),
+                     TableTitle.trimmed(),
+                     Mod_Oeso::ResultTables::examinationTable(m_practical.Oeso_Results),
+                     {},
+                     {}}};
+    return report;
 }
 
 void Frm_Oeso_Table::Cmd_End_Click()

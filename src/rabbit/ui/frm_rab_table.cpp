@@ -4,6 +4,7 @@
 #include "widgets/controls.h"
 #include "widgets/password_gateway.h"
 #include "widgets/results_grid.h"
+#include "widgets/results_save.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int ClientWidth = 11385 / Twips::PerPixel;
 constexpr int ClientHeight = 8610 / Twips::PerPixel;
+const QString TableTitle = QStringLiteral("Table 1: Effects of drugs on the rabbit eye");
 
 const char *const Questions[] = {
     "1.  What is the difference between mydriasis induced by adrenergic                   agents and anticholinergic "
@@ -109,9 +111,7 @@ void Frm_Rab_Table::buildGateway()
 void Frm_Rab_Table::buildTable()
 {
     Frametab = Controls::frame(this, QStringLiteral("Frametab"), QString(), Twips::rect(840, 1560, 10335, 5535));
-    QLabel *title
-        = Controls::label(Frametab, QStringLiteral("lbltitle"),
-                          QStringLiteral("Table 1: Effects of drugs on the rabbit eye"), QRect(10, 16, 669, 28));
+    QLabel *title = Controls::label(Frametab, QStringLiteral("lbltitle"), TableTitle, QRect(10, 16, 669, 28));
     title->setAlignment(Qt::AlignCenter);
     Controls::setFont(title, 12, true);
     Grid_Rab = new TextGrid(QStringLiteral("Grid_Rab"), Frametab);
@@ -120,6 +120,10 @@ void Frm_Rab_Table::buildTable()
     Grid_Rab->setWordWrap(true);
     QPushButton *ok = okButton(Frametab, QStringLiteral("Cmd_End"), QStringLiteral("&OK"), QRect(290, 326, 110, 34));
     connect(ok, &QPushButton::clicked, this, &Frm_Rab_Table::Cmd_End_Click);
+    // Right of OK; the Tutorial's model table goes without it.
+    Cmd_SavePdf = ResultsSave::button(Frametab, QRect(420, 326, 140, 34), [this] { return examinationReport(); });
+    Controls::setFont(Cmd_SavePdf, 10, true);
+    Cmd_SavePdf->hide();
     Frametab->hide();
 }
 
@@ -164,6 +168,17 @@ void Frm_Rab_Table::Cmd_pass_accepted()
 {
     Frame_Pass->hide();
     ShowRabTable();
+    Cmd_SavePdf->show();
+}
+
+ResultsReport Frm_Rab_Table::examinationReport() const
+{
+    ResultsReport report;
+    report.title = QStringLiteral("Effects of Drugs on the Rabbit Eye");
+    report.subtitle = QStringLiteral("Examination Results");
+    report.fileStem = QStringLiteral("Rabbit results");
+    report.parts = {{QStringLiteral("Examination"), TableTitle, Rab_eye::ResultTables::examTable(m_practical), {}, {}}};
+    return report;
 }
 
 void Frm_Rab_Table::ShowRabTable()

@@ -9,6 +9,7 @@
 #include "heart/ui/heart_window_fixture.h"
 #include "heart/ui/indicator_box.h"
 #include "support/seams/timer_schedule.h"
+#include "support/windows/results_pdf_check.h"
 #include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/text_grid.h"
@@ -471,6 +472,8 @@ void TestFrmHeart::modelTableShowsItsGrid()
     QCOMPARE(grid->columnWidth(2), 20 * letter);
     QCOMPARE(grid->horizontalHeader()->height(), 2 * table->fontMetrics().height());
     QVERIFY(grid->editTriggers() == QAbstractItemView::NoEditTriggers);
+    // The Tutorial's model table is no supervisor's record.
+    QVERIFY(!ResultsPdfCheck::saveOffered(table));
 }
 
 void TestFrmHeart::questionsOkAndReturnEndAtTheFrontPage_data()

@@ -4,6 +4,7 @@
 #include "heart/ui/frm_heart_table.h"
 #include "heart/ui/frm_question.h"
 #include "heart/ui/heart_window_fixture.h"
+#include "support/windows/results_pdf_check.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -92,6 +93,7 @@ private slots:
     void supervisorGateway_data();
     void supervisorGateway();
     void unreadableDrugsBetweenStagesGoToTheFrontPage();
+    void supervisorSavesTheThreeTables();
 
 private:
     void examination1(QStringList &answers);
@@ -435,6 +437,90 @@ void TestHeartExaminations::unreadableDrugsBetweenStagesGoToTheFrontPage()
     QVERIFY(!questions());
     QVERIFY(WindowRegistry::find(WindowNames::HeartFront));
     QCOMPARE(m_windowsAllGone, 0);
+}
+
+void TestHeartExaminations::supervisorSavesTheThreeTables()
+{
+    using ResultsPdfCheck::hasRow, ResultsPdfCheck::missingRows, ResultsPdfCheck::pdfPageSizes,
+        ResultsPdfCheck::pdfText, ResultsPdfCheck::popplerAvailable, ResultsPdfCheck::saveOffered,
+        ResultsPdfCheck::SaveScript;
+    if (!popplerAvailable())
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    m_clock.setSeconds(36000);
+    // A practical at the end of Examination 3: the second unknown was never
+    // answered, the third answered without an injection.
+    practical() = Heart::HeartPractical();
+    practical().Heart_Mode = Heart::Mode::Exam3;
+    practical().Heart_Password = Passwords::fixedField(Password);
+    practical().Heart_DrugCount = 3;
+    practical().Heart_Exam1Results[1]
+        = {QStringLiteral("Atropine"), QStringLiteral("Atropine"), QStringLiteral("N"), 52};
+    practical().Heart_Exam1Results[2] = {QString(), QStringLiteral("Histamine"), QStringLiteral("N"), 71};
+    practical().Heart_Exam1Results[3]
+        = {QStringLiteral("Epinephrine"), QStringLiteral("Propranolol"), QStringLiteral("D"), 0};
+    practical().Heart_Exam2Drug = QStringLiteral("Propranolol");
+    practical().Heart_Exam2Answer = QStringLiteral("Atropine");
+    practical().Heart_Exam2Count = 2;
+    practical().Heart_Exam2Log = {{},
+                                  {QStringLiteral("Epinephrine"), QStringLiteral("I"), 88},
+                                  {QStringLiteral("Unknown drug"), QStringLiteral("D"), 47}};
+    practical().Heart_HeartNo = 2;
+    practical().Heart_Exam3Rates = {{}, {84, 41, 0}, {86, 39, 63}};
+    practical().Heart_Exam3Drug = QStringLiteral("Epinephrine");
+    auto *window = qobject_cast<Frm_Question *>(WindowRegistry::load(WindowNames::HeartQuestion));
+    QVERIFY(window);
+    window->showComparison(window->fontMetrics());
+    WindowRegistry::show(WindowNames::HeartQuestion);
+    control<QRadioButton>(window, "Opt_dr_0")->setChecked(true);
+    click(window, "Cmd_exam4");
+    // Before the password there are no results to save.
+    QVERIFY(!WindowRegistry::find(WindowNames::HeartTable));
+    control<QLineEdit>(window, "Txt_PassWord")->setText(Password);
+    click(window, "Cmd_Ok_Password");
+    auto *table = WindowRegistry::find<Frm_Heart_Table>(WindowNames::HeartTable);
+    QVERIFY(table);
+    QVERIFY(saveOffered(table));
+    QCOMPARE(text(table, "Cmd_SavePdf"), QStringLiteral("Save as PDF\u2026"));
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("heart.pdf"));
+    SaveScript saves;
+    saves.answerNext(file, QStringLiteral("Ann Lee"));
+    auto *grid = control<TextGrid>(table, "MsGrid_Table");
+    const QStringList before = gridRow(grid, 1);
+    click(table, "Cmd_SavePdf");
+    QCOMPARE(m_boxes.count(), 0);
+    // The screen stays on the first page, as it was.
+    QCOMPARE(table->TablePage(), Frm_Heart_Table::Exam1Page);
+    QCOMPARE(text(table, "examno"), QStringLiteral("Examination 1"));
+    QCOMPARE(gridRow(grid, 1), before);
+    QVERIFY(!shown(table, "Txt_unknowndrug"));
+
+    const QString pdf = pdfText(file);
+    QCOMPARE(pdfPageSizes(file).size(), 3);
+    QVERIFY(pdf.contains(QLatin1String("Effects of Drugs on the Isolated Frog Heart")));
+    QVERIFY(pdf.contains(QLatin1String("Examination Results")));
+    QVERIFY(pdf.contains(QLatin1String("Date and time: 14 March 2024, 10:00")));
+    QVERIFY(pdf.contains(QLatin1String("Student's name: Ann Lee")));
+    // Every page of the supervisor's tables, as the screen shows it in turn.
+    QVERIFY(hasRow(pdf,
+                   {QStringLiteral("2"), QStringLiteral("Propranolol"), QStringLiteral("Epinephrine"),
+                    QStringLiteral("Drug Not Injected"), QStringLiteral("D")}));
+    const QStringList pages
+        = {QStringLiteral("Examination 1"), QStringLiteral("Examination 2"), QStringLiteral("Examination 3")};
+    for (const QString &page : pages) {
+        QCOMPARE(text(table, "examno"), page);
+        QVERIFY(pdf.contains(page));
+        const auto *shownGrid = control<TextGrid>(table, page.endsWith(u'3') ? "MsGrid_Table1_R" : "MsGrid_Table");
+        QCOMPARE(missingRows(pdf, shownGrid), QStringList());
+        if (shown(table, "Txt_unknowndrug")) {
+            QVERIFY(hasRow(pdf, {text(table, "Lab_UnKnown_drug"), text(table, "Txt_unknowndrug")}));
+            QVERIFY(hasRow(pdf, {text(table, "Lab_Drug_Identified"), text(table, "Txt_drug_Identified")}));
+        }
+        if (page != pages.last())
+            click(table, "Cmd_Ret");
+    }
+    QVERIFY(hasRow(pdf, {QStringLiteral("Drug Identified by the Student"), QStringLiteral("Epinephrine")}));
 }
 
 QTEST_MAIN(TestHeartExaminations)

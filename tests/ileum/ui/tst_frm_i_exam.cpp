@@ -2,12 +2,14 @@
 #include "ileum/ui/frm_i_exam.h"
 #include "ileum/ui/ileum_practical.h"
 #include "shell/shell_fixture.h"
+#include "support/windows/results_pdf_check.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -72,6 +74,8 @@ private slots:
     void passwords();
     void enterDoesNotCheckThePassword();
     void okEndsThePractical();
+    void supervisorSavesTheScores_data();
+    void supervisorSavesTheScores();
 };
 
 void TestFrmIExam::loadShowsTheStudentPanel()
@@ -265,6 +269,55 @@ void TestFrmIExam::okEndsThePractical()
     QCOMPARE(ShellFixture::practicals().ileum.Ileum_Mode, ileum::Mode::None);
     QCOMPARE(ShellFixture::practicals().ileum.Ileum_ActualConc, 0.0f);
     QCOMPARE(ShellFixture::practicals().ileum.Ileum_Password, QString());
+}
+
+void TestFrmIExam::supervisorSavesTheScores_data()
+{
+    QTest::addColumn<bool>("warning");
+    QTest::newRow("scored: 1 for 1.25") << false;
+    QTest::newRow("handed in without a standard: the warning") << true;
+}
+
+void TestFrmIExam::supervisorSavesTheScores()
+{
+    using namespace ResultsPdfCheck;
+    QFETCH(bool, warning);
+    if (!popplerAvailable())
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    HandedIn exam(warning ? QString() : QStringLiteral("0.4"));
+    QVERIFY(!saveOffered(exam.window));
+    exam.enterStudentValue(QStringLiteral("1"));
+    QVERIFY(!saveOffered(exam.window));
+    exam.enterPassword(IleumPractical::Password);
+    QVERIFY(saveOffered(exam.window));
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("ileum.pdf"));
+    SaveScript saves;
+    saves.answerNext(file);
+    const QStringList boxes = {"Txt_cal", "Txt_Act", "Txt_err"};
+    QStringList before;
+    for (const QString &box : boxes)
+        before << exam.text(box);
+    exam.click(QStringLiteral("Cmd_SavePdf"));
+    QCOMPARE(exam.practical.boxes.count(), 0);
+    QStringList after;
+    for (const QString &box : boxes)
+        after << exam.text(box);
+    QCOMPARE(after, before);
+    QCOMPARE(exam.window->warningTimer()->isActive(), warning);
+
+    const QString pdf = pdfText(file);
+    QCOMPARE(pdfPageSizes(file).size(), 1);
+    QVERIFY(pdf.contains(QLatin1String("Bioassay of Histamine on the Guinea-Pig Ileum")));
+    QVERIFY(pdf.contains(QLatin1String("Examination Results")));
+    QVERIFY(pdf.contains(QLatin1String("Calculation of Error Ratio")));
+    QVERIFY(hasRow(pdf, {QStringLiteral("Concentration of Histamine Calculated by Student :"), QStringLiteral("1")}));
+    if (!warning) {
+        QVERIFY(hasRow(pdf, {QStringLiteral("Actual Concentration of Histamine :"), QStringLiteral("1.25")}));
+        QVERIFY(hasRow(pdf, {QStringLiteral("Error Ratio :"), QStringLiteral("20")}));
+    }
+    QCOMPARE(pdf.contains(QLatin1String("Warning !! Experiment not conducted Properly")), warning);
 }
 
 QTEST_MAIN(TestFrmIExam)

@@ -1,5 +1,6 @@
 #include "core/asset_paths.h"
 #include "oesophagus/ui/oeso_window_fixture.h"
+#include "support/windows/results_pdf_check.h"
 #include "widgets/program_end.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
@@ -251,6 +252,8 @@ void TestFrmOesophagus::leaving()
     QVERIFY(grid->isVisible());
     QCOMPARE(grid->rows(), 5);
     QCOMPARE(grid->text(1, 5), QStringLiteral("38.6      "));
+    // The model table is no supervisor's record.
+    QVERIFY(!ResultsPdfCheck::saveOffered(next));
     click(next, "Cmd_End");
     QVERIFY(!WindowRegistry::find(WindowNames::OesoTable));
     QVERIFY(oesophagusWindow()->isVisible());

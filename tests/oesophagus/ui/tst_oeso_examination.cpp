@@ -1,5 +1,6 @@
 #include "oesophagus/ui/frm_oeso_table.h"
 #include "oesophagus/ui/oeso_window_fixture.h"
+#include "support/windows/results_pdf_check.h"
 #include "widgets/program_end.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
@@ -7,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -62,6 +64,7 @@ private slots:
     void supervisorGateway_data();
     void supervisorGateway();
     void resultsGoWithThePractical();
+    void supervisorSavesTheTable();
 
 private:
     FakeClock m_clock;
@@ -231,6 +234,53 @@ void TestOesoExamination::resultsGoWithThePractical()
     // The next student's front page holds no readings.
     QVERIFY(practical().Oeso_Results.isEmpty());
     QCOMPARE(practical().Oeso_Mode, Mod_Oeso::Mode::None);
+}
+
+void TestOesoExamination::supervisorSavesTheTable()
+{
+    using namespace ResultsPdfCheck;
+    if (!popplerAvailable())
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    m_clock.setSeconds(14 * 3600 + 30 * 60);
+    Frm_Oesophagus *w = startExamination(QStringLiteral("sup1"));
+    QVERIFY(w);
+    placeSeed(w);
+    runSeed(w);
+    click(w, "Cmd_Exam_Unknow");
+    placeSeed(w);
+    runSeed(w);
+    m_random.setValues({0.1f});
+    identify(w, QStringLiteral("Atropine"));
+    click(w, "Cmd_Next");
+    FormWindow *table = resultsWindow();
+    QVERIFY(table);
+    QVERIFY(!saveOffered(table));
+    control<QLineEdit>(table, "Txt_PassW")->setText(QStringLiteral("sup1"));
+    click(table, "Cmd_ok");
+    QVERIFY(saveOffered(table));
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("oesophagus.pdf"));
+    SaveScript saves;
+    saves.answerNext(file);
+    auto *grid = control<TextGrid>(table, "Grid_oeso");
+    const QStringList before = gridRows(grid);
+    click(table, "Cmd_SavePdf");
+    QCOMPARE(m_boxes.count(), 0);
+    QCOMPARE(gridRows(grid), before);
+    QVERIFY(shown(table, "Frame_Grid"));
+
+    const QString pdf = pdfText(file);
+    QCOMPARE(pdfPageSizes(file).size(), 1);
+    QVERIFY(pdf.contains(QLatin1String("Effect of Drugs on the Ciliary Motility of Frog Oesophagus")));
+    QVERIFY(pdf.contains(QLatin1String("Examination Results")));
+    QVERIFY(pdf.contains(QLatin1String("Date and time: 14 March 2024, 14:30")));
+    QVERIFY(pdf.contains(QLatin1String("Table : Time (in sec) taken for movement of seeds")));
+    QCOMPARE(grid->rows(), 5);
+    QCOMPARE(missingRows(pdf, grid), QStringList());
+    QVERIFY(hasRow(pdf,
+                   {QStringLiteral("2"), QStringLiteral("Physostigmine"), QStringLiteral("30"), QStringLiteral("0"),
+                    QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("Atropine")}));
 }
 
 QTEST_MAIN(TestOesoExamination)

@@ -4,6 +4,7 @@
 #include "rabbit/ui/pupil_shape.h"
 #include "rabbit/ui/rabbit_window_fixture.h"
 #include "rabbit/ui/scale_ruler.h"
+#include "support/windows/results_pdf_check.h"
 #include "widgets/text_grid.h"
 #include "widgets/tool_carrier.h"
 #include "widgets/window_names.h"
@@ -256,6 +257,8 @@ void TestFrmRabbit::modelTableTripKeepsTimersAndState()
     QCOMPARE(grid->rows(), 6);
     QCOMPARE(grid->text(1, 1), QStringLiteral(" Saline "));
     QVERIFY(w->instillTimer(Eye::Right)->isActive());
+    // The model table is no supervisor's record.
+    QVERIFY(!ResultsPdfCheck::saveOffered(table));
 
     click(table, "Cmd_End");
     QCOMPARE(rabbitWindow(), w);

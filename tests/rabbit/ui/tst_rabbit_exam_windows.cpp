@@ -1,5 +1,6 @@
 #include "rabbit/ui/frm_rab_table.h"
 #include "rabbit/ui/rabbit_window_fixture.h"
+#include "support/windows/results_pdf_check.h"
 #include "widgets/text_grid.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -41,6 +43,7 @@ private slots:
     void examinationOneOffersTheUnknowns();
     void busyEyeInExaminationOne();
     void examinationTwoEndsAtTheSupervisorsTable();
+    void supervisorSavesTheTable();
 
 private:
     FakeClock m_clock;
@@ -130,6 +133,54 @@ void TestRabbitExamWindows::examinationTwoEndsAtTheSupervisorsTable()
     QVERIFY(WindowRegistry::find(WindowNames::RabbitFront));
     QVERIFY(practical().Rab_Results.isEmpty());
     QVERIFY(!practical().Rab_Exam2Result.recorded);
+}
+
+void TestRabbitExamWindows::supervisorSavesTheTable()
+{
+    using namespace ResultsPdfCheck;
+    if (!popplerAvailable())
+        QSKIP("pdftotext and pdfinfo (poppler-utils) are not installed");
+    m_clock.setSeconds(9 * 3600 + 15 * 60);
+    Frm_Rabbit *w = startExamination(QStringLiteral("sup1"));
+    QVERIFY(w);
+    instil(w, Eye::Left, true);
+    instil(w, Eye::Right);
+    answer(w, QStringLiteral("Adrenaline"));
+    click(w, "Cmd_Dr_Id");
+    click(w, "Cmd_Next");
+    click(w, "Cmd_Next");
+    auto *table = WindowRegistry::find<Frm_Rab_Table>(WindowNames::RabbitTable);
+    QVERIFY(table && shown(table, "Frame_Pass"));
+    QVERIFY(!saveOffered(table));
+    control<QLineEdit>(table, "Txt_PassW")->setText(QStringLiteral("sup1"));
+    click(table, "Cmd_pass");
+    QVERIFY(saveOffered(table));
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("rabbit.pdf"));
+    SaveScript saves;
+    saves.answerNext(file, QStringLiteral("Ann Lee"));
+    auto *grid = control<TextGrid>(table, "Grid_Rab");
+    QStringList before;
+    for (int row = 0; row < grid->rows(); ++row)
+        before << gridRow(grid, row).join(u'|');
+    click(table, "Cmd_SavePdf");
+    QCOMPARE(m_boxes.count(), 0);
+    QStringList after;
+    for (int row = 0; row < grid->rows(); ++row)
+        after << gridRow(grid, row).join(u'|');
+    QCOMPARE(after, before);
+
+    const QString pdf = pdfText(file);
+    QCOMPARE(pdfPageSizes(file).size(), 1);
+    QVERIFY(pdf.contains(QLatin1String("Effects of Drugs on the Rabbit Eye")));
+    QVERIFY(pdf.contains(QLatin1String("Examination Results")));
+    QVERIFY(pdf.contains(QLatin1String("Date and time: 14 March 2024, 09:15")));
+    QVERIFY(pdf.contains(QLatin1String("Student's name: Ann Lee")));
+    QVERIFY(pdf.contains(QLatin1String("Table 1: Effects of drugs on the rabbit eye")));
+    // The header's lines break by the column's width, on screen and on paper.
+    QCOMPARE(missingRows(pdf, grid), QStringList());
+    QVERIFY(hasRow(pdf, {QStringLiteral("1"), practical().Rab_Results.at(1).DrugName, QStringLiteral("Decreased")}));
 }
 
 QTEST_MAIN(TestRabbitExamWindows)
