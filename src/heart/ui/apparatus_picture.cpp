@@ -1,6 +1,7 @@
 #include "heart/ui/apparatus_picture.h"
 
 #include "core/asset_paths.h"
+#include "widgets/aliased_stroke.h"
 #include "widgets/image_control.h"
 #include "widgets/window_utils.h"
 
@@ -19,15 +20,17 @@ const QRect SyringePlace(126, 86, 48, 150);
 const QRect Needle1Place(149, 236, 1, 26);
 const QRect Needle2Place(150, 236, 1, 26);
 
-QImage renderedApparatus(const QColor &background)
+QImage renderedApparatus(const QColor &background, qreal ratio)
 {
-    QImage image(ApparatusPicture::Width, ApparatusPicture::Height, QImage::Format_RGB32);
+    const QSize size(ApparatusPicture::Width, ApparatusPicture::Height);
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(background);
     QSvgRenderer renderer(AssetPaths::picture(QStringLiteral("heart_apparatus.svg")));
     if (renderer.isValid()) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter, QRectF(image.rect()));
+        renderer.render(&painter, QRectF(QPointF(0, 0), size));
     }
     return image;
 }
@@ -58,11 +61,11 @@ QFrame *needleLine(const QString &name, const QRect &place, const QColor &colour
 
 ApparatusPicture::ApparatusPicture(QWidget *parent)
     : QWidget(parent)
-    , m_plain(renderedApparatus(parent ? parent->palette().color(QPalette::Window) : QColor(Qt::white)))
-    , m_image(m_plain)
+    , m_background(parent ? parent->palette().color(QPalette::Window) : QColor(Qt::white))
 {
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(Width, Height);
+    render();
     // Every pixel comes from the image: nothing behind it need be painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Isolated frog heart on a cannula with a heart lever"));
@@ -80,7 +83,15 @@ ApparatusPicture::ApparatusPicture(QWidget *parent)
     needle2 = needleLine(QStringLiteral("needle2"), Needle2Place, QColor(0xb3, 0xc0, 0xcd), this);
 }
 
-void ApparatusPicture::toggleLeverLine(int yTwips)
+void ApparatusPicture::render()
+{
+    m_plain = renderedApparatus(m_background, devicePixelRatioF());
+    m_image = m_plain;
+    for (const int yTwips : std::as_const(m_leverLines))
+        drawLeverLine(yTwips);
+}
+
+QRect ApparatusPicture::drawLeverLine(int yTwips)
 {
     using Heart::LeverLine;
     const double perPixel = Twips::PerPixel;
@@ -88,11 +99,20 @@ void ApparatusPicture::toggleLeverLine(int yTwips)
                       LeverLine::PivotY / perPixel);
     QPainter painter(&m_image);
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.translate(AliasedStroke::shift(painter));
     painter.drawLine(line);
+    return QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void ApparatusPicture::toggleLeverLine(int yTwips)
+{
+    // A line drawn twice is gone.
+    if (!m_leverLines.removeOne(yTwips))
+        m_leverLines.append(yTwips);
     // Only the pixels the line crosses change: a swing repaints that strip,
     // not the apparatus and the pictures on it.
-    update(QRectF(line.p1(), line.p2()).normalized().toAlignedRect().adjusted(-1, -1, 1, 1));
+    update(drawLeverLine(yTwips));
 }
 
 void ApparatusPicture::showHeart(Heart::HeartPicture picture)
@@ -104,6 +124,7 @@ void ApparatusPicture::showHeart(Heart::HeartPicture picture)
 
 void ApparatusPicture::wipe()
 {
+    m_leverLines.clear();
     m_image = m_plain;
     update();
 }
@@ -141,6 +162,8 @@ void ApparatusPicture::repaintSyringe()
 
 void ApparatusPicture::paintEvent(QPaintEvent *)
 {
+    if (m_image.devicePixelRatio() != devicePixelRatioF())
+        render();
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);
 }

@@ -3,6 +3,7 @@
 #include "heart/model/heart_drawing.h"
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
 class ImageControl;
@@ -13,7 +14,9 @@ class QFrame;
 // cannula, and the syringe shown during an injection.
 //
 // The lever line is drawn in the not-xor pen mode on the picture's own image:
-// drawing the same line twice gives the picture back exactly as it was.
+// drawing the same line twice gives the picture back exactly as it was. The
+// picture is kept at the screen's resolution: its images have the screen's
+// device pixel ratio, and the lever line is one picture pixel wide.
 class ApparatusPicture final : public QWidget
 {
     Q_OBJECT
@@ -45,6 +48,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The apparatus rendered at the screen's resolution, the lever lines now
+    // shown drawn on it again.
+    void render();
+    // Returns the rectangle it may have changed.
+    QRect drawLeverLine(int yTwips);
+
+    QColor m_background;
+    // The lever lines on the picture, by their y in twips.
+    QList<int> m_leverLines;
     QImage m_plain;
     QImage m_image;
     ImageControl *Img_hrtsys;

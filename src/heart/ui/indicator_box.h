@@ -2,10 +2,12 @@
 
 #include <QImage>
 #include <QLine>
+#include <QVector>
 #include <QWidget>
 
 // One of the two indicator boxes, `Pic_HR_Graph` and `PicToneGraph`: a small
-// dark box, 73 x 33 pixels, that holds one green level line.
+// dark box, 73 x 33 pixels, that holds one green level line. The box is kept
+// at the screen's resolution: its image has the screen's device pixel ratio.
 class IndicatorBox final : public QWidget
 {
     Q_OBJECT
@@ -28,6 +30,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The image blank at the screen's resolution, with the lines drawn since
+    // the last clear drawn again.
+    void redraw();
+    void paintLine(const QLine &line);
+
     QColor m_background;
+    QVector<QLine> m_lines;
     QImage m_image;
 };

@@ -35,11 +35,14 @@ void RulerPicture::moveLeftTo(int x)
 
 QPixmap RulerPicture::dragIcon() const
 {
-    QPixmap pixmap(size());
+    // At the screen's resolution, as the ruler itself is painted.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap((QSizeF(size()) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setOpacity(DragIconOpacity);
-    m_renderer->render(&painter, QRectF(pixmap.rect()));
+    m_renderer->render(&painter, QRectF(rect()));
     return pixmap;
 }
 

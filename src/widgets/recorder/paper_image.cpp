@@ -1,5 +1,7 @@
 #include "widgets/recorder/paper_image.h"
 
+#include "widgets/aliased_stroke.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QtMath>
@@ -51,13 +53,32 @@ void PaperImage::setWidth(int width)
     while (tileCount() < tilesNeeded)
         m_tiles.append(blankTile());
     m_width = width;
+    if (m_screen)
+        m_screen->setWidth(width);
 }
 
 void PaperImage::wipe()
 {
     for (QImage &tile : m_tiles)
         tile.fill(m_paperColour);
+    if (m_screen)
+        m_screen->wipe();
+    m_blank = true;
     m_pen = QPoint(0, 0);
+}
+
+void PaperImage::setScreenScale(int scale)
+{
+    if (scale == screenScale())
+        return;
+    if (scale <= 1) {
+        m_screen.reset();
+        return;
+    }
+    m_screen.emplace(scale, TileWidth, m_height, m_paperColour);
+    m_screen->setWidth(m_width);
+    if (!m_blank)
+        m_screen->markAllUnsharp();
 }
 
 template <typename Draw> QRect PaperImage::drawOnTiles(const QRect &bounds, Draw draw)
@@ -74,14 +95,19 @@ template <typename Draw> QRect PaperImage::drawOnTiles(const QRect &bounds, Draw
         painter.setPen(QPen(m_inkColour, 1));
         draw(painter);
     }
+    if (m_screen)
+        m_screen->draw(changed, m_inkColour, [&](QPainter &painter) { draw(painter); });
+    m_blank = false;
     return changed;
 }
 
 QRect PaperImage::drawLine(const QPoint &from, const QPoint &to)
 {
     m_pen = to;
-    return drawOnTiles(QRect(from, to).normalized().adjusted(-1, -1, 1, 1),
-                       [&](QPainter &painter) { painter.drawLine(from, to); });
+    return drawOnTiles(QRect(from, to).normalized().adjusted(-1, -1, 1, 1), [&](QPainter &painter) {
+        painter.translate(AliasedStroke::shift(painter));
+        painter.drawLine(from, to);
+    });
 }
 
 QRect PaperImage::drawArc(const QPoint &centre, double radius, double aspect, double startRadians, double endRadians)
@@ -96,8 +122,10 @@ QRect PaperImage::drawArc(const QPoint &centre, double radius, double aspect, do
     // Qt counts angles in sixteenths of a degree, counter-clockwise on the screen.
     const int start16 = qRound(qRadiansToDegrees(startRadians) * 16.0);
     const int span16 = qRound(qRadiansToDegrees(span) * 16.0);
-    return drawOnTiles(ellipse.toAlignedRect().adjusted(-1, -1, 1, 1),
-                       [&](QPainter &painter) { painter.drawArc(ellipse, start16, span16); });
+    return drawOnTiles(ellipse.toAlignedRect().adjusted(-1, -1, 1, 1), [&](QPainter &painter) {
+        painter.translate(AliasedStroke::shift(painter));
+        painter.drawArc(ellipse, start16, span16);
+    });
 }
 
 QRect PaperImage::drawText(const QPoint &topLeft, const QString &text, const QFont &font)
@@ -116,14 +144,31 @@ QRect PaperImage::drawText(const QPoint &topLeft, const QString &text, const QFo
     });
 }
 
+void PaperImage::paintTile(QPainter &painter, int index, const QRect &wanted) const
+{
+    const QRect part = wanted.intersected(QRect(index * TileWidth, 0, TileWidth, m_height));
+    painter.drawImage(part.topLeft(), m_tiles.at(index), part.translated(-index * TileWidth, 0));
+}
+
 void PaperImage::paint(QPainter &painter, const QRect &area) const
 {
     const QRect wanted = area.intersected(QRect(0, 0, m_width, m_height));
     if (wanted.isEmpty())
         return;
+    for (int index = wanted.left() / TileWidth; index <= wanted.right() / TileWidth; ++index)
+        paintTile(painter, index, wanted);
+}
+
+void PaperImage::paintOnScreen(QPainter &painter, const QRect &area) const
+{
+    const QRect wanted = area.intersected(QRect(0, 0, m_width, m_height));
+    if (wanted.isEmpty())
+        return;
     for (int index = wanted.left() / TileWidth; index <= wanted.right() / TileWidth; ++index) {
-        const QRect part = wanted.intersected(QRect(index * TileWidth, 0, TileWidth, m_height));
-        painter.drawImage(part.topLeft(), m_tiles.at(index), part.translated(-index * TileWidth, 0));
+        if (m_screen && m_screen->isSharp(index))
+            m_screen->paintTile(painter, index, wanted);
+        else
+            paintTile(painter, index, wanted);
     }
 }
 
@@ -132,5 +177,5 @@ qint64 PaperImage::bytesHeld() const
     qint64 bytes = 0;
     for (const QImage &tile : m_tiles)
         bytes += tile.sizeInBytes();
-    return bytes;
+    return bytes + (m_screen ? m_screen->bytesHeld() : 0);
 }

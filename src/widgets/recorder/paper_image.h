@@ -1,11 +1,15 @@
 #pragma once
 
+#include "widgets/recorder/screen_paper.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QVector>
+
+#include <optional>
 
 class QFont;
 class QPainter;
@@ -21,6 +25,11 @@ class QPainter;
 // The pen is the drawing position the practicals read back: a line leaves it
 // at its end point, an arc at its centre, a text just after its last
 // character on the same line; a wipe puts it at the top-left corner.
+//
+// On a screen with more device pixels than paper pixels the paper also keeps
+// its drawing at the screen's resolution (ScreenPaper), drawn by the same
+// commands and shown in place of these pixels; printing and reading the
+// recording's pixels use these.
 class PaperImage
 {
 public:
@@ -55,9 +64,18 @@ public:
     // The text with its top-left corner at topLeft.
     QRect drawText(const QPoint &topLeft, const QString &text, const QFont &font);
 
-    // Paints the part of the paper inside area (paper pixels) at paper
+    // Paints the part of the recording inside area (paper pixels) at paper
     // coordinates of the painter; nothing outside the paper is painted.
     void paint(QPainter &painter, const QRect &area) const;
+
+    // Device pixels per paper pixel of the screen the paper is shown on; 1
+    // keeps no copy at the screen's resolution. What was drawn before a
+    // change shows enlarged from the recording until the paper is wiped.
+    void setScreenScale(int scale);
+    int screenScale() const { return m_screen ? m_screen->scale() : 1; }
+    // As paint, from the copy at the screen's resolution where it holds one.
+    void paintOnScreen(QPainter &painter, const QRect &area) const;
+    const ScreenPaper *screenPaper() const { return m_screen ? &*m_screen : nullptr; }
 
     int tileCount() const { return int(m_tiles.size()); }
     const QImage &tile(int index) const { return m_tiles.at(index); }
@@ -68,6 +86,7 @@ private:
     // crosses; the painter works in paper coordinates, clipped to the paper.
     template <typename Draw> QRect drawOnTiles(const QRect &bounds, Draw draw);
     QImage blankTile() const;
+    void paintTile(QPainter &painter, int index, const QRect &wanted) const;
 
     int m_width = 0;
     int m_height = 0;
@@ -75,4 +94,6 @@ private:
     QColor m_inkColour;
     QPoint m_pen;
     QVector<QImage> m_tiles;
+    bool m_blank = true;
+    std::optional<ScreenPaper> m_screen;
 };

@@ -3,6 +3,7 @@
 #include <QDragMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 
 PaperWidget::PaperWidget(const QSize &size, const QColor &paperColour, const QColor &inkColour, QWidget *viewport)
     : QWidget(viewport)
@@ -16,6 +17,13 @@ PaperWidget::PaperWidget(const QSize &size, const QColor &paperColour, const QCo
     // viewport shows and repaints only the newly uncovered column.
     setAttribute(Qt::WA_StaticContents);
     setGeometry(QRect(QPoint(0, 0), size));
+    showAtScreenResolution();
+}
+
+void PaperWidget::showAtScreenResolution()
+{
+    // A fractional ratio keeps the next whole one: the screen scales it down.
+    m_image.setScreenScale(qCeil(devicePixelRatioF() - 0.01));
 }
 
 QFont PaperWidget::labelFont()
@@ -56,8 +64,9 @@ void PaperWidget::wipe()
 
 void PaperWidget::paintEvent(QPaintEvent *event)
 {
+    showAtScreenResolution();
     QPainter painter(this);
-    m_image.paint(painter, event->rect());
+    m_image.paintOnScreen(painter, event->rect());
 }
 
 void PaperWidget::dragEnterEvent(QDragEnterEvent *event)

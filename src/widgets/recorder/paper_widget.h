@@ -49,5 +49,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
 
 private:
+    // The paper keeps a copy at the resolution of the screen it is on.
+    void showAtScreenResolution();
+
     PaperImage m_image;
 };
