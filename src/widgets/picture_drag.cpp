@@ -1,6 +1,7 @@
 #include "widgets/picture_drag.h"
 
 #include "core/asset_paths.h"
+#include "widgets/picture_files.h"
 
 #include <QDrag>
 #include <QDropEvent>
@@ -38,7 +39,7 @@ QPixmap icon(const QString &fileName, const std::function<QPixmap()> &fallback)
     const QString path = AssetPaths::file(fileName);
     auto found = loaded.constFind(path);
     if (found == loaded.constEnd()) {
-        QPixmap picture(path);
+        const QPixmap picture = PictureFiles::load(fileName);
         found = loaded.insert(path, picture.isNull() ? fallback() : picture);
     }
     return found.value();
@@ -55,7 +56,8 @@ void start(QWidget *source, const QString &what, const QPixmap &icon)
     auto *drag = new QDrag(source);
     drag->setMimeData(data);
     drag->setPixmap(icon);
-    drag->setHotSpot(QPoint(icon.width() / 2, icon.height() / 2));
+    const QSize size = icon.deviceIndependentSize().toSize();
+    drag->setHotSpot(QPoint(size.width() / 2, size.height() / 2));
     drag->exec(Qt::MoveAction);
 }
 

@@ -48,7 +48,7 @@ void ToolCarrier::setPicture(const QPixmap &picture, QPoint hotSpot)
 {
     m_hotSpot = hotSpot;
     m_picture->setPixmap(picture);
-    m_picture->resize(picture.isNull() ? QSize(32, 32) : picture.size());
+    m_picture->resize(picture.isNull() ? QSize(32, 32) : picture.deviceIndependentSize().toSize());
 }
 
 void ToolCarrier::putDown()

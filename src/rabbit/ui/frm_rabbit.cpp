@@ -337,7 +337,8 @@ void Frm_Rabbit::showCarriedPicture()
     const QString file = m_experiment.carriedPicture();
     const QPixmap picture = m_pictures.picture(file);
     const bool mirrored = file.endsWith(QStringLiteral("1.ico"));
-    m_carrier->setPicture(picture, mirrored ? QPoint(qMax(0, picture.width() - 1), 0) : QPoint());
+    const int width = picture.deviceIndependentSize().toSize().width();
+    m_carrier->setPicture(picture, mirrored ? QPoint(qMax(0, width - 1), 0) : QPoint());
 }
 
 void Frm_Rabbit::toolEntered(QWidget *target)

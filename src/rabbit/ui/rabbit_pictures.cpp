@@ -1,6 +1,6 @@
 #include "rabbit/ui/rabbit_pictures.h"
 
-#include "core/asset_paths.h"
+#include "widgets/picture_files.h"
 
 const QStringList &RabbitPictures::fileNames()
 {
@@ -19,7 +19,7 @@ void RabbitPictures::load()
     m_pictures.clear();
     m_missing.clear();
     for (const QString &name : fileNames()) {
-        QPixmap picture(AssetPaths::file(name));
+        const QPixmap picture = PictureFiles::load(name);
         if (picture.isNull())
             m_missing << name;
         m_pictures.insert(name, picture);
