@@ -93,10 +93,13 @@ QString windows()
         }
         if (!top->isVisible())
             continue;
-        if (top->inherits("HelpViewer")) {
+        if (auto *help = qobject_cast<HelpViewer *>(top)) {
             if (!knownHelpWindow(top))
                 return QStringLiteral("a help window \"%1\" the help engine does not know is shown")
                     .arg(top->windowTitle());
+            // Every help page is in the run folder: one not found is a wrong name.
+            if (!help->pageFound())
+                return QStringLiteral("the help window \"%1\" found no page").arg(top->windowTitle());
             continue;
         }
         const Qt::WindowType type = top->windowType();

@@ -14,7 +14,8 @@ namespace ProgramRules {
 // A window of the program is shown and the program has not ended; every
 // window shown is one the registry or the help engine knows, one instance
 // per name, and an unloaded window is gone; no modal box is open; every
-// window shown lies on the 800 x 600 screen, so all of it can be reached.
+// window shown lies on the 800 x 600 screen, so all of it can be reached; a
+// help window shows its page.
 QString windows();
 // Each chart recorder's paper is between its start width and 16383 pixels,
 // placed and sized as its bookkeeping says, and its scroll bar shows the

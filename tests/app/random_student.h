@@ -44,6 +44,7 @@ public:
     int timeouts() const { return m_time.fired(); }
     // Every window the student has seen, in the order first seen.
     const QStringList &windowsSeen() const { return m_windowsSeen; }
+    QString resultsSeen() const { return m_watch.resultsSeen(); }
 
 private:
     using Act = bool (RandomStudent::*)(QWidget *window);
@@ -107,7 +108,7 @@ private:
     QString randomText();
     // Mostly the password the practical's examination was opened with (the
     // student's own at a front page), now and then another.
-    QString passwordAttempt(const QWidget *window);
+    QString passwordAttempt(const QLineEdit *box);
 
     StudentLog &m_log;
     quint32 m_seed;

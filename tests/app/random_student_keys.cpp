@@ -136,11 +136,17 @@ bool RandomStudent::typeIntoBox(QWidget *window)
     return true;
 }
 
-QString RandomStudent::passwordAttempt(const QWidget *window)
+QString RandomStudent::passwordAttempt(const QLineEdit *box)
 {
-    const QString known = m_watch.passwordFor(window);
+    const QString known = m_watch.passwordFor(box->window());
     const QString password = known.isEmpty() ? m_password : known;
+    // The supervisor types the password at the front page and for the
+    // results; the heart's Return in an examination is the supervisor's way
+    // out, which the student, who tries it, seldom knows.
+    const bool wayOut = box->parentWidget() && box->parentWidget()->objectName() == QLatin1String("frm_retpass");
     const int r = below(100);
+    if (wayOut && r >= 5)
+        return r < 50 ? password.left(1 + below(3)) : randomText();
     if (r < 65)
         return password;
     if (r < 75)
@@ -160,7 +166,7 @@ bool RandomStudent::typePassword(QWidget *window)
     if (boxes.isEmpty())
         return false;
     QLineEdit *box = pick(boxes);
-    const QString attempt = passwordAttempt(window);
+    const QString attempt = passwordAttempt(box);
     const int submit = below(100);
     auto *gateway = qobject_cast<PasswordGateway *>(box->parentWidget());
     QPushButton *ok = gateway ? gateway->okButton() : nullptr;

@@ -65,6 +65,10 @@ void SupervisorWatch::look()
             p.passwordSet = false;
             p.supervisorAccepted = false;
         }
+        const bool onShow = p.resultsShown();
+        if (onShow && !p.resultsOnShow)
+            ++p.resultsShownTimes;
+        p.resultsOnShow = onShow;
         if (front) {
             for (PasswordGateway *gateway : front->findChildren<PasswordGateway *>())
                 follow(gateway, i, true);
@@ -105,6 +109,14 @@ void SupervisorWatch::follow(PasswordGateway *gateway, int practical, bool front
                           .arg(watched ? watched->objectName() : QString(), typed, p.name, p.password);
         p.supervisorAccepted = true;
     });
+}
+
+QString SupervisorWatch::resultsSeen() const
+{
+    QStringList seen;
+    for (const Practical &p : m_practicals)
+        seen << QStringLiteral("%1 %2").arg(p.name).arg(p.resultsShownTimes);
+    return seen.join(QStringLiteral(", "));
 }
 
 QString SupervisorWatch::passwordFor(const QWidget *window) const

@@ -29,6 +29,9 @@ public:
     void look();
     // The first rule broken, or an empty text.
     QString broken() const;
+    // How often each practical's examination results came on show, for the
+    // run's summary: "heart 2, ileum 0, ...".
+    QString resultsSeen() const;
     // The password the front page of the window's practical accepted last,
     // which the supervisor knows; empty when there is none.
     QString passwordFor(const QWidget *window) const;
@@ -53,6 +56,8 @@ private:
         QString password;
         bool passwordSet = false;
         bool supervisorAccepted = false;
+        bool resultsOnShow = false;
+        int resultsShownTimes = 0;
     };
     void follow(PasswordGateway *gateway, int practical, bool frontPage);
 

@@ -57,9 +57,10 @@ void TestRandomStudent::keepsEveryRule()
     QElapsedTimer took;
     took.start();
     const QString broken = student.run(steps, qEnvironmentVariableIsSet("VIVOSIM_STUDENT_TRACE"));
-    qInfo("seed %u, %d actions in %.1f s: %.0f simulated minutes, %d timer timeouts; windows seen: %s", seed, steps,
-          double(took.elapsed()) / 1000.0, double(student.simulatedMs()) / 60000.0, student.timeouts(),
-          qPrintable(student.windowsSeen().join(QStringLiteral(", "))));
+    qInfo("seed %u, %d actions in %.1f s: %.0f simulated minutes, %d timer timeouts; examination results "
+          "seen: %s; windows seen: %s",
+          seed, steps, double(took.elapsed()) / 1000.0, double(student.simulatedMs()) / 60000.0, student.timeouts(),
+          qPrintable(student.resultsSeen()), qPrintable(student.windowsSeen().join(QStringLiteral(", "))));
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
 }
 
