@@ -1,5 +1,6 @@
 #include "app/program_rules.h"
 
+#include "app/student_sight.h"
 #include "core/recorder/paper_bookkeeping.h"
 #include "shell/practicals.h"
 #include "widgets/form_window.h"
@@ -39,16 +40,12 @@ bool knownHelpWindow(const QWidget *window)
 QList<FormWindow *> loadedWindows()
 {
     QList<FormWindow *> windows;
-    for (const QString &name : WindowRegistry::loadedNames()) {
+    const QStringList loaded = WindowRegistry::loadedNames();
+    for (const QString &name : loaded) {
         if (FormWindow *window = WindowRegistry::find(name))
             windows << window;
     }
     return windows;
-}
-
-QString described(const QWidget *widget)
-{
-    return QStringLiteral("%1/%2").arg(widget->window()->objectName(), widget->objectName());
 }
 
 } // namespace
@@ -61,7 +58,8 @@ QString windows()
         return QStringLiteral("a modal window %1 (%2) is open")
             .arg(modal->objectName(), modal->metaObject()->className());
     bool oneShown = false;
-    for (const QString &name : WindowRegistry::loadedNames()) {
+    const QStringList loaded = WindowRegistry::loadedNames();
+    for (const QString &name : loaded) {
         const FormWindow *window = WindowRegistry::find(name);
         if (!window || window->objectName() != name)
             return QStringLiteral("the registry lists %1 as loaded without its window").arg(name);
@@ -210,7 +208,7 @@ QString textBoxes()
         for (const QLineEdit *box : window->findChildren<QLineEdit *>()) {
             if (box->text().size() > box->maxLength())
                 return QStringLiteral("%1 holds %2 characters, more than its limit %3")
-                    .arg(described(box))
+                    .arg(StudentSight::described(box))
                     .arg(box->text().size())
                     .arg(box->maxLength());
         }

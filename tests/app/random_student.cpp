@@ -171,7 +171,8 @@ QString RandomStudent::brokenRule()
 QVector<QWidget *> RandomStudent::reachableWindows() const
 {
     QVector<QWidget *> windows;
-    for (const QString &name : WindowRegistry::loadedNames()) {
+    const QStringList loaded = WindowRegistry::loadedNames();
+    for (const QString &name : loaded) {
         FormWindow *window = WindowRegistry::find(name);
         if (window && window->isVisible() && !window->isMinimized())
             windows << window;
@@ -258,7 +259,8 @@ bool RandomStudent::closeWindow(QWidget *window)
 bool RandomStudent::minimiseOrRestore(QWidget *window)
 {
     QVector<QWidget *> minimised;
-    for (const QString &name : WindowRegistry::loadedNames()) {
+    const QStringList loaded = WindowRegistry::loadedNames();
+    for (const QString &name : loaded) {
         FormWindow *w = WindowRegistry::find(name);
         if (w && w->isVisible() && w->isMinimized())
             minimised << w;

@@ -15,9 +15,7 @@
 
 #include <random>
 
-class QComboBox;
 class QLineEdit;
-class QMimeData;
 class QWidget;
 
 // A student who starts the program at its splash and then, for a number of
@@ -97,8 +95,13 @@ private:
     QWidget *pressable(QWidget *window, QPoint inWindow, QPoint *local) const;
     // Clicks it, once or twice.
     void clickOn(QWidget *receiver, QPoint local, bool twice);
+    // The window becomes the active one, as the student's click makes it.
     void reach(QWidget *window);
+    // A seed or a tool picked up: where the student lets it go.
     void pictureDragged(QWidget *source, const QString &what);
+    // Types the text and checks what typing may not do: change a display
+    // box, or lengthen a number box beyond its typing limit or with anything
+    // but digits and the point.
     void typeChecked(QLineEdit *box, const QString &text);
 
     int below(int n);
