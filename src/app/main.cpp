@@ -1,10 +1,6 @@
+#include "app/program_windows.h"
 #include "core/asset_paths.h"
-#include "heart/ui/heart_windows.h"
-#include "ileum/ui/ileum_windows.h"
-#include "oesophagus/ui/oeso_windows.h"
-#include "rabbit/ui/rabbit_windows.h"
 #include "shell/practicals.h"
-#include "shell/shell_windows.h"
 #include "widgets/program_end.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
@@ -27,11 +23,7 @@ int main(int argc, char *argv[])
     WindowRegistry::setLastUnloadHandler([] { ProgramEnd::endProgram(); });
 
     Practicals practicals;
-    ShellWindows::define(practicals);
-    HeartWindows::define(practicals.heart);
-    IleumWindows::define(practicals.ileum);
-    OesoWindows::define(practicals.oesophagus);
-    RabbitWindows::define(practicals.rabbit);
+    ProgramWindows::define(practicals);
 
     WindowRegistry::show(WindowNames::Splash);
     return app.exec();

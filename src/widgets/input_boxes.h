@@ -17,6 +17,7 @@ public:
     // maximum length it never cuts what the program writes (a dose button may
     // put " 12.8" into a box whose typing stops at four characters).
     void setTypedLength(int characters) { m_typedLength = characters; }
+    int typedLength() const { return m_typedLength; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
