@@ -9,6 +9,7 @@
 #include "widgets/form_window.h"
 #include "widgets/picture_drag.h"
 #include "widgets/recorder/recording_print.h"
+#include "widgets/results_save.h"
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
@@ -79,7 +80,13 @@ RandomStudent::RandomStudent(quint32 seed, StudentLog &log)
     MessageBoxes::setHandler([this](const MessageBoxes::Request &request) { return answerBox(request); });
     // No printer is set up; the PDF file dialog is answered here.
     RecordingPrint::setPrinterLookup([] { return QPrinterInfo(); });
-    RecordingPrint::setPdfFileChooser([this](QWidget *, const QString &) { return choosePdfFile(); });
+    RecordingPrint::setPdfFileChooser(
+        [this](QWidget *, const QString &) { return choosePdfFile(QStringLiteral("recording.pdf")); });
+    // The supervisor's save step: a name typed or not, then the file dialog.
+    ResultsSave::setChooser([this](QWidget *, const ResultsSave::Choice &) {
+        const QString name = below(2) == 0 ? QString() : m_password;
+        return ResultsSave::Choice{name, choosePdfFile(QStringLiteral("results.pdf"))};
+    });
     PictureDrag::setStarter(
         [this](QWidget *source, const QString &what, const QPixmap &) { pictureDragged(source, what); });
     StudentHands::setBetweenEvents([this] { settle(); });
@@ -98,6 +105,7 @@ RandomStudent::~RandomStudent()
     listening = nullptr;
     StudentHands::setBetweenEvents({});
     PictureDrag::setStarter({});
+    ResultsSave::setChooser({});
     RecordingPrint::setPdfFileChooser({});
     RecordingPrint::setPrinterLookup({});
     MessageBoxes::setHandler({});
@@ -322,12 +330,10 @@ MessageBoxes::Answer RandomStudent::answerBox(const MessageBoxes::Request &reque
     return answer;
 }
 
-QString RandomStudent::choosePdfFile()
+QString RandomStudent::choosePdfFile(const QString &fileName)
 {
     const int r = below(100);
-    const QString chosen = r < 80 ? QString()
-        : r < 90                  ? QStringLiteral("no such folder/recording.pdf")
-                                  : QStringLiteral("recording.pdf");
+    const QString chosen = r < 80 ? QString() : r < 90 ? QStringLiteral("no such folder/") + fileName : fileName;
     m_unwritablePdf = r >= 80 && r < 90;
     m_log.note(chosen.isEmpty() ? QStringLiteral("the PDF file dialog cancelled")
                                 : QStringLiteral("the PDF saved as %1").arg(chosen));

@@ -82,7 +82,9 @@ private:
     bool lookAtTheScreen(QWidget *window);
     void answerOpenList(QWidget *popup);
     MessageBoxes::Answer answerBox(const MessageBoxes::Request &request);
-    QString choosePdfFile();
+    // The file a PDF file dialog gives: most often none, sometimes one in a
+    // folder that does not exist, else fileName in the run's own folder.
+    QString choosePdfFile(const QString &fileName);
     // Qt's warnings during the run break a rule: they tell of a fault that
     // the windows do not show. False for a warning expected and kept quiet.
     static void heardFromQt(QtMsgType type, const QMessageLogContext &context, const QString &message);
