@@ -80,10 +80,8 @@ class SelectionProbe : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "selection_probe.json")
 
 public:
-    QObject *create(const QString &, const QString &specification) override
-    {
-        return new SelectionWatch(specification);
-    }
+    // The text after the plugin's name is the picture file to save.
+    QObject *create(const QString &, const QString &picturePath) override { return new SelectionWatch(picturePath); }
 };
 
 #include "selection_probe.moc"
