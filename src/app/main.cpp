@@ -1,3 +1,4 @@
+#include "app/program_start.h"
 #include "app/program_windows.h"
 #include "core/asset_paths.h"
 #include "shell/practicals.h"
@@ -10,7 +11,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = ProgramStart::createApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vivosim"));
     // Names the menu entry the package installs, so a desktop shows its icon
     // and name for the program's windows.
@@ -26,5 +27,5 @@ int main(int argc, char *argv[])
     ProgramWindows::define(practicals);
 
     WindowRegistry::show(WindowNames::Splash);
-    return app.exec();
+    return app->exec();
 }

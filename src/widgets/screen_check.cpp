@@ -1,14 +1,14 @@
 #include "widgets/screen_check.h"
 
+#include "widgets/design_area.h"
 #include "widgets/message_boxes.h"
 #include "widgets/program_end.h"
-#include "widgets/window_utils.h"
 
 namespace ScreenCheck {
 
 bool confirmScreen(QWidget *parent)
 {
-    if (Twips::screenWidth() == RequiredWidthTwips)
+    if (DesignArea::fitsScreen())
         return true;
     MessageBoxes::Request warning;
     warning.text

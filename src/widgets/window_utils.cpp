@@ -1,10 +1,9 @@
 #include "widgets/window_utils.h"
 
 #include "core/numbers.h"
+#include "widgets/design_area.h"
 #include "widgets/form_window.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
 namespace Twips {
@@ -29,18 +28,6 @@ QPoint point(int x, int y)
     return QPoint(toPixels(x), toPixels(y));
 }
 
-int screenWidth()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? fromPixels(screen->geometry().width()) : 0;
-}
-
-int screenHeight()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? fromPixels(screen->geometry().height()) : 0;
-}
-
 } // namespace Twips
 
 int centredOffset(float outerTwips, float innerTwips)
@@ -52,12 +39,13 @@ int centredOffset(float outerTwips, float innerTwips)
 
 void CentreForm(QWidget *window)
 {
+    const QSize area = DesignArea::rect().size();
     const QSize frame = window->frameGeometry().size();
-    const int left
-        = centredOffset(static_cast<float>(Twips::screenWidth()), static_cast<float>(Twips::fromPixels(frame.width())));
-    const int top = centredOffset(static_cast<float>(Twips::screenHeight()),
+    const int left = centredOffset(static_cast<float>(Twips::fromPixels(area.width())),
+                                   static_cast<float>(Twips::fromPixels(frame.width())));
+    const int top = centredOffset(static_cast<float>(Twips::fromPixels(area.height())),
                                   static_cast<float>(Twips::fromPixels(frame.height())));
-    window->move(Twips::toPixels(left), Twips::toPixels(top));
+    DesignArea::place(window, Twips::point(left, top));
 }
 
 void RemoveCloseMenu(QWidget *window)

@@ -16,8 +16,6 @@ int toPixels(int twips);
 int fromPixels(int pixels);
 QRect rect(int left, int top, int width, int height);
 QPoint point(int x, int y);
-int screenWidth(); // the primary screen's width in twips
-int screenHeight();
 
 } // namespace Twips
 
@@ -26,7 +24,8 @@ int screenHeight();
 // 100 twips wider than the screen gets -50.
 int centredOffset(float outerTwips, float innerTwips);
 
-// Moves the window so that it is centred on the screen.
+// Moves the window so that it is centred on the design area, which is
+// centred on the screen.
 void CentreForm(QWidget *window);
 
 // Takes the Close button (and Maximize) off the window's title bar; the window

@@ -1,3 +1,4 @@
+#include "app/display_scale.h"
 #include "app/random_student.h"
 #include "app/student_log.h"
 
@@ -71,6 +72,8 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")
         && (qEnvironmentVariableIsSet("VIVOSIM_STUDENT_SEED") || qEnvironmentVariableIsSet("VIVOSIM_STUDENT_STEPS")))
         qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+    // The program's own scale for the screen, as main chooses it.
+    DisplayScale::chooseBeforeStart(argc, argv, std::nullopt);
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestRandomStudent test;

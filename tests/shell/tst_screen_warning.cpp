@@ -3,7 +3,7 @@
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
-// Runs on a 1024-pixel screen.
+// Runs on a screen too small for the design.
 class TestScreenWarning : public QObject
 {
     Q_OBJECT

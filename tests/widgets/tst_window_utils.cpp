@@ -1,4 +1,5 @@
 #include "support/windows/test_windows.h"
+#include "widgets/design_area.h"
 #include "widgets/form_window.h"
 #include "widgets/input_boxes.h"
 #include "widgets/window_registry.h"
@@ -37,6 +38,8 @@ private slots:
     void centredOffset_data();
     void centredOffset();
     void centreFormOnTheScreen();
+    void designAreaOnAScreen_data();
+    void designAreaOnAScreen();
     void registryKeepsOneInstance();
     void unloadEmptiesTheReference();
     void lastUnloadIsReported();
@@ -93,6 +96,32 @@ void TestWindowUtils::centreFormOnTheScreen()
     FormWindow *w = WindowRegistry::show(QStringLiteral("WinA"));
     CentreForm(w);
     QCOMPARE(w->frameGeometry().topLeft(), QPoint(250, 200));
+}
+
+void TestWindowUtils::designAreaOnAScreen_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("corner");
+
+    QTest::newRow("800 x 600: the whole screen") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 600) << QPoint(0, 0);
+    QTest::newRow("1067 x 600 at 1.8") << QRect(0, 0, 1067, 600) << QRect(0, 0, 1067, 600) << QPoint(133, 0);
+    QTest::newRow("centred in what the panels leave")
+        << QRect(0, 0, 1129, 617) << QRect(0, 17, 1129, 600) << QPoint(164, 17);
+    QTest::newRow("800 x 600 with a panel: kept on the screen")
+        << QRect(0, 0, 800, 600) << QRect(0, 32, 800, 568) << QPoint(0, 0);
+    QTest::newRow("a second screen to the right")
+        << QRect(1920, 0, 1280, 720) << QRect(1920, 0, 1280, 720) << QPoint(2160, 60);
+    QTest::newRow("a screen too small: centred over it")
+        << QRect(0, 0, 640, 480) << QRect(0, 0, 640, 480) << QPoint(-80, -60);
+}
+
+void TestWindowUtils::designAreaOnAScreen()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, corner);
+    QCOMPARE(DesignArea::centredIn(screen, available), QRect(corner, QSize(800, 600)));
 }
 
 void TestWindowUtils::registryKeepsOneInstance()

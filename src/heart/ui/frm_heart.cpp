@@ -11,6 +11,7 @@
 #include "heart/ui/frm_question.h"
 #include "heart/ui/indicator_box.h"
 #include "widgets/controls.h"
+#include "widgets/design_area.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/input_boxes.h"
@@ -52,7 +53,7 @@ Frm_Heart::Frm_Heart(Heart::HeartPractical &practical)
 {
     setWindowTitle(QStringLiteral("Vivosim - Heart T1.01"));
     setClientSize(ClientWidth, ClientHeight);
-    move(0, 0);
+    DesignArea::place(this, QPoint(0, 0));
 
     buildDirection();
     buildRecording();

@@ -5,6 +5,7 @@
 #include "ileum/ui/frm_ileum.h"
 #include "ileum/ui/ruler_picture.h"
 #include "widgets/controls.h"
+#include "widgets/design_area.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/image_control.h"
@@ -59,7 +60,7 @@ Frm_Ileum::Frm_Ileum(ileum::IleumPractical &practical)
 {
     setClientSize(ClientWidth, ClientHeight);
     // Nearly the whole 800 x 600 screen.
-    move(5, 5);
+    DesignArea::place(this, QPoint(5, 5));
 
     // Raised background panels behind the controls; they do nothing.
     for (const auto &[name, place] :

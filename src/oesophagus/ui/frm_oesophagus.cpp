@@ -4,6 +4,7 @@
 #include "core/database/drug_file_layout.h"
 #include "core/database/oeso_drugs.h"
 #include "widgets/controls.h"
+#include "widgets/design_area.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/image_control.h"
@@ -57,7 +58,7 @@ Frm_Oesophagus::Frm_Oesophagus(Mod_Oeso::OesoPractical &practical)
     , cdlhelp(new HelpDialog(QStringLiteral("cdlhelp"), QStringLiteral("oesopha.hlp"), HelpEngine::ForceFile, this))
 {
     setClientSize(ClientWidth, ClientHeight);
-    move(0, 0);
+    DesignArea::place(this, QPoint(0, 0));
     buildDirection();
     buildSetup();
     buildDrugPanel();

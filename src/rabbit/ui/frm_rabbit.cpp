@@ -7,6 +7,7 @@
 #include "rabbit/ui/pupil_shape.h"
 #include "rabbit/ui/scale_ruler.h"
 #include "rabbit/ui/tension_gauge.h"
+#include "widgets/design_area.h"
 #include "widgets/help_engine.h"
 #include "widgets/help_files.h"
 #include "widgets/message_boxes.h"
@@ -44,7 +45,7 @@ Frm_Rabbit::Frm_Rabbit(Rab_eye::RabPractical &practical)
           new HelpDialog(QStringLiteral("instructcdl"), QStringLiteral("rabbit.hlp"), HelpEngine::ForceFile, this))
 {
     setClientSize(ClientWidth, ClientHeight);
-    move(0, 0);
+    DesignArea::place(this, QPoint(0, 0));
     buildTop();
     buildEyes();
     buildDrugFrame();

@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 using namespace HeartFixture;
 using namespace HeartWindowFixture;
@@ -37,11 +38,15 @@ namespace {
 
 const QColor Green(0, 255, 0);
 
-// The row of the indicator box that carries its green level line.
+// The row of the indicator box that carries its green level line: the first
+// row of box pixels whose middle is green in the device pixels the box holds.
 int levelRow(const IndicatorBox *box)
 {
+    const QImage &image = box->image();
+    const qreal ratio = image.devicePixelRatio();
+    const int x = qFloor(IndicatorBox::Width / 2 * ratio);
     for (int y = 0; y < IndicatorBox::Height; ++y) {
-        if (box->image().pixelColor(IndicatorBox::Width / 2, y) == Green)
+        if (image.pixelColor(x, qFloor((y + 0.5) * ratio)) == Green)
             return y;
     }
     return -1;

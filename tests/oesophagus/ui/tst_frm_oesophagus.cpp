@@ -207,7 +207,7 @@ void TestFrmOesophagus::dragIcon()
     Frm_Oesophagus *w = startTutorial();
     QVERIFY(w);
     const QPixmap shipped = Frm_Oesophagus::seedIcon();
-    QCOMPARE(shipped.size(), QSize(32, 32));
+    QCOMPARE(shipped.deviceIndependentSize(), QSizeF(32, 32));
     pickSeed(w);
     QVERIFY(lastIconDrawn());
     // Without "Icon1.ico" beside the program a seed is drawn instead.

@@ -1,8 +1,9 @@
 // Prints the recorder's costs, one "name value unit" line each: an advance with
 // its stroke near the start and near the end of a full paper, a repaint of the
 // viewport, printing a full recording to PDF, and the memory of two full papers.
-// The same figures follow for a screen at twice the scale, each name ending in
-// "_at_2x": the bench runs itself again with QT_SCALE_FACTOR=2.
+// The same figures follow for screens at twice the scale and at 1.8 times it
+// (a 1920 x 1080 screen), each name ending in "_at_2x" or "_at_1.8x": the
+// bench runs itself again with QT_SCALE_FACTOR set to each.
 #include "widgets/recorder/chart_recorder.h"
 #include "widgets/recorder/paper_widget.h"
 #include "widgets/recorder/recording_render.h"
@@ -94,11 +95,11 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QString twiceArgument = QStringLiteral("--twice-the-scale");
-    const bool twice = argc > 1 && QString::fromLocal8Bit(argv[1]) == twiceArgument;
-    qputenv("QT_SCALE_FACTOR", twice ? "2" : "1");
+    // Run again by itself with a scale as its argument.
+    const QByteArray scale = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    qputenv("QT_SCALE_FACTOR", scale.isEmpty() ? "1" : scale);
     QApplication app(argc, argv);
-    const QString suffix = twice ? QStringLiteral("_at_2x") : QString();
+    const QString suffix = scale.isEmpty() ? QString() : QStringLiteral("_at_%1x").arg(QString::fromLatin1(scale));
     QTextStream out(stdout);
 
     QWidget heartWindow;
@@ -131,11 +132,15 @@ int main(int argc, char *argv[])
     const qint64 bytes = heart.paper()->image().bytesHeld() + ileum.paper()->image().bytesHeld();
     out << "memory_two_full_papers" << suffix << " " << bytes / (1024.0 * 1024.0) << " MiB\n";
     out.flush();
-    if (twice)
+    if (!scale.isEmpty())
         return 0;
-    QProcess again;
-    again.setProcessChannelMode(QProcess::ForwardedChannels);
-    again.start(QCoreApplication::applicationFilePath(), {twiceArgument});
-    again.waitForFinished(-1);
-    return again.exitCode();
+    for (const QString &again : {QStringLiteral("2"), QStringLiteral("1.8")}) {
+        QProcess run;
+        run.setProcessChannelMode(QProcess::ForwardedChannels);
+        run.start(QCoreApplication::applicationFilePath(), {again});
+        run.waitForFinished(-1);
+        if (run.exitCode() != 0)
+            return run.exitCode();
+    }
+    return 0;
 }
