@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -58,9 +59,11 @@ void TestRandomStudent::keepsEveryRule()
     QElapsedTimer took;
     took.start();
     const QString broken = student.run(steps, qEnvironmentVariableIsSet("VIVOSIM_STUDENT_TRACE"));
-    qInfo("seed %u, %d actions in %.1f s: %.0f simulated minutes, %d timer timeouts; examination results "
-          "seen: %s; windows seen: %s",
-          seed, steps, double(took.elapsed()) / 1000.0, double(student.simulatedMs()) / 60000.0, student.timeouts(),
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    qInfo("seed %u on a %d x %d screen at %g device pixels a pixel, %d actions in %.1f s: %.0f simulated minutes, "
+          "%d timer timeouts; examination results seen: %s; windows seen: %s",
+          seed, screen.width(), screen.height(), QGuiApplication::primaryScreen()->devicePixelRatio(), steps,
+          double(took.elapsed()) / 1000.0, double(student.simulatedMs()) / 60000.0, student.timeouts(),
           qPrintable(student.resultsSeen()), qPrintable(student.windowsSeen().join(QStringLiteral(", "))));
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
 }

@@ -24,6 +24,8 @@ ScreenPaper::ScreenPaper(int scale, int tileWidth, int height, const QColor &pap
 void ScreenPaper::setWidth(int width)
 {
     const int tilesNeeded = (width + m_tileWidth - 1) / m_tileWidth;
+    if (width < m_width)
+        forgetShown(tilesNeeded - 1);
     if (tilesNeeded < int(m_tiles.size()))
         m_tiles.resize(tilesNeeded);
     if (width < m_width && tilesNeeded > 0) {
@@ -45,10 +47,12 @@ void ScreenPaper::wipe()
 {
     for (Tile &tile : m_tiles)
         tile = Tile();
+    forgetShown(0);
 }
 
 void ScreenPaper::markAllUnsharp()
 {
+    forgetShown(0);
     for (Tile &tile : m_tiles) {
         tile.layers.clear();
         tile.sharp = false;
@@ -92,7 +96,36 @@ void ScreenPaper::draw(const QRect &area, const QColor &ink, const std::function
             painter.setPen(QPen(Qt::black, 1));
             draw(painter);
         }
+        for (Shown &shown : m_shown) {
+            if (shown.tileIndex != index)
+                continue;
+            const QRect part = changed.intersected(tileArea).translated(-tileArea.left(), 0);
+            const QRect device(part.topLeft() * m_scale, part.size() * m_scale);
+            QPainter painter(&shown.colours);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(device.topLeft(), composed(tile, device));
+        }
     }
+}
+
+const QImage &ScreenPaper::shownColours(int tileIndex) const
+{
+    for (int i = 0; i < m_shown.size(); ++i) {
+        if (m_shown.at(i).tileIndex == tileIndex) {
+            m_shown.move(i, m_shown.size() - 1);
+            return m_shown.last().colours;
+        }
+    }
+    if (m_shown.size() == ShownTilesKept)
+        m_shown.removeFirst();
+    const QRect wholeTile(0, 0, m_tileWidth * m_scale, m_height * m_scale);
+    m_shown.append({tileIndex, composed(m_tiles.at(tileIndex), wholeTile)});
+    return m_shown.last().colours;
+}
+
+void ScreenPaper::forgetShown(int fromTileIndex)
+{
+    m_shown.removeIf([fromTileIndex](const Shown &shown) { return shown.tileIndex >= fromTileIndex; });
 }
 
 QImage ScreenPaper::composed(const Tile &tile, const QRect &device) const
@@ -126,9 +159,7 @@ void ScreenPaper::paintTile(QPainter &painter, int tileIndex, const QRect &area)
         return;
     const QRect device((part.left() - tileLeft) * m_scale, part.top() * m_scale, part.width() * m_scale,
                        part.height() * m_scale);
-    QImage image = composed(m_tiles.at(tileIndex), device);
-    image.setDevicePixelRatio(m_scale);
-    painter.drawImage(part.topLeft(), image);
+    painter.drawImage(QRectF(part), shownColours(tileIndex), QRectF(device));
 }
 
 QColor ScreenPaper::devicePixel(int x, int y) const
@@ -143,5 +174,7 @@ qint64 ScreenPaper::bytesHeld() const
     for (const Tile &tile : m_tiles)
         for (const Layer &layer : tile.layers)
             bytes += layer.mask.sizeInBytes();
+    for (const Shown &shown : m_shown)
+        bytes += shown.colours.sizeInBytes();
     return bytes;
 }

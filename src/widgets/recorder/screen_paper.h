@@ -23,6 +23,11 @@ class QPainter;
 // A tile drawn before the paper came to this resolution holds no masks and is
 // marked unsharp: the screen shows the recording's pixels enlarged there until
 // the paper is wiped.
+//
+// The last few tiles painted also keep their colours, kept up to date as the
+// inks draw, so that a repaint of what the viewport shows copies them rather
+// than colouring every pixel again: at a fractional device pixel ratio the
+// whole viewport repaints each time the paper moves.
 class ScreenPaper
 {
 public:
@@ -65,7 +70,17 @@ private:
         bool sharp = true;
     };
 
+    struct Shown
+    {
+        int tileIndex;
+        QImage colours;
+    };
+    // At most this many tiles keep their colours: a viewport spans two.
+    static constexpr int ShownTilesKept = 3;
+
     void ensureLayer(Tile &tile, QRgb ink) const;
+    const QImage &shownColours(int tileIndex) const;
+    void forgetShown(int fromTileIndex);
     // The tile's colours over the device rectangle (device pixels of the tile).
     QImage composed(const Tile &tile, const QRect &device) const;
 
@@ -75,4 +90,5 @@ private:
     int m_width = 0;
     QRgb m_paperColour;
     QVector<Tile> m_tiles;
+    mutable QVector<Shown> m_shown; // the most recently painted last
 };
