@@ -1,6 +1,7 @@
 #include "widgets/image_control.h"
 
 #include "core/asset_paths.h"
+#include "widgets/device_pixels.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,7 +28,7 @@ bool ImageControl::pictureLoaded() const
 const QPixmap &ImageControl::rendered()
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const QSize pixels = DevicePixels::covering(size(), ratio);
     if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
         m_rendered = QPixmap(pixels);
         m_rendered.setDevicePixelRatio(ratio);

@@ -2,6 +2,7 @@
 
 #include "core/asset_paths.h"
 #include "widgets/aliased_stroke.h"
+#include "widgets/device_pixels.h"
 #include "widgets/image_control.h"
 #include "widgets/window_utils.h"
 
@@ -23,7 +24,7 @@ const QRect Needle2Place(150, 236, 1, 26);
 QImage renderedApparatus(const QColor &background, qreal ratio)
 {
     const QSize size(ApparatusPicture::Width, ApparatusPicture::Height);
-    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+    QImage image(DevicePixels::covering(size, ratio), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(background);
     QSvgRenderer renderer(AssetPaths::picture(QStringLiteral("heart_apparatus.svg")));

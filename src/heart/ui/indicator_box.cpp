@@ -1,6 +1,7 @@
 #include "heart/ui/indicator_box.h"
 
 #include "widgets/aliased_stroke.h"
+#include "widgets/device_pixels.h"
 #include "widgets/window_utils.h"
 
 #include <QPainter>
@@ -23,7 +24,7 @@ IndicatorBox::IndicatorBox(const QString &name, const QColor &background, QWidge
 void IndicatorBox::redraw()
 {
     const qreal ratio = devicePixelRatioF();
-    m_image = QImage((QSizeF(Width, Height) * ratio).toSize(), QImage::Format_RGB32);
+    m_image = QImage(DevicePixels::covering(QSize(Width, Height), ratio), QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(m_background);
     for (const QLine &line : std::as_const(m_lines))

@@ -2,6 +2,7 @@
 
 #include "core/asset_paths.h"
 #include "ileum/model/ileum_ruler.h"
+#include "widgets/device_pixels.h"
 
 #include <QDrag>
 #include <QMimeData>
@@ -37,7 +38,7 @@ QPixmap RulerPicture::dragIcon() const
 {
     // At the screen's resolution, as the ruler itself is painted.
     const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap((QSizeF(size()) * ratio).toSize());
+    QPixmap pixmap(DevicePixels::covering(size(), ratio));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,6 +106,7 @@ private slots:
     void cleanup() { TestWindows::unloadEverything(); }
 
     void tutorialOpensAtRest();
+    void apparatusPaintsEveryDevicePixel();
     void timersKeepTheirPace();
     void injectionMarksThePaperAndShowsThePeakRate();
     void syringeIsPaintedBeforeTheSecondItIsShown();
@@ -135,6 +137,28 @@ private:
     ScriptedRandom m_random{{0.5f}};
     MessageBoxScript m_boxes;
 };
+
+void TestFrmHeart::apparatusPaintsEveryDevicePixel()
+{
+    // The apparatus paints all it covers (nothing behind it is painted): its
+    // last device column and row on the screen show the picture's light
+    // surround, never the black of a pixel nothing painted.
+    Frm_Heart *heart = startTutorial();
+    QVERIFY(heart);
+    QVERIFY(QTest::qWaitForWindowExposed(heart));
+    const ApparatusPicture *picture = heart->apparatus();
+    const qreal ratio = heart->devicePixelRatioF();
+    const QPoint corner = picture->mapToGlobal(QPoint(0, 0));
+    const QPoint farCorner = picture->mapToGlobal(QPoint(picture->width(), picture->height()));
+    const QRect device(QPoint(qRound(corner.x() * ratio), qRound(corner.y() * ratio)),
+                       QPoint(qRound(farCorner.x() * ratio) - 1, qRound(farCorner.y() * ratio) - 1));
+    const QImage screen = heart->screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    const QColor unpainted(Qt::black);
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        QVERIFY2(screen.pixelColor(device.right(), y) != unpainted, qPrintable(QStringLiteral("row %1").arg(y)));
+    for (int x = device.left(); x <= device.right(); ++x)
+        QVERIFY2(screen.pixelColor(x, device.bottom()) != unpainted, qPrintable(QStringLiteral("column %1").arg(x)));
+}
 
 void TestFrmHeart::tutorialOpensAtRest()
 {
