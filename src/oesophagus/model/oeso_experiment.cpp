@@ -47,7 +47,8 @@ bool OesoExperiment::initialise(const QVector<OesoDrug> &drugs)
     m_view.Cmd_Instill = true;
     m_view.Lab_DrugGiven.clear();
 
-    if (needsDrugs()) {
+    const bool readsDrugs = needsDrugs();
+    if (readsDrugs) {
         m_practical.Oeso_Started = 1;
         m_OesoDrugs = drugs;
     }
@@ -78,6 +79,9 @@ bool OesoExperiment::initialise(const QVector<OesoDrug> &drugs)
     Instill();
     m_baselineSpeed = m_Speed;
     m_baselineInterval = m_interval;
+    // A start refused leaves nothing behind in the practical.
+    if (!canRun && readsDrugs)
+        m_practical.Oeso_Started = 0;
     return canRun;
 }
 

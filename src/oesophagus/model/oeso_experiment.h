@@ -59,7 +59,8 @@ public:
 
     // The window's initialisation, on creation and by Cmd_New. `drugs` is
     // used when needsDrugs(). False in Examination when the table has no
-    // candidate unknown: the examination cannot run.
+    // candidate unknown: the examination cannot run, and the practical is
+    // left as if it had never started (the next start reads the file again).
     bool initialise(const QVector<OesoDrug> &drugs = {});
 
     // Combo_Drug: the drug at `row` becomes the one the test tube names.

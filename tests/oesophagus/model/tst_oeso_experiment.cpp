@@ -308,6 +308,8 @@ void TestOesoExperiment::noCandidateCannotRun()
 {
     Bench bench(Mode::Examination, firstDrugs(0));
     QVERIFY(!bench.initialised);
+    // Refused, the practical has not started: its next start reads the file.
+    QVERIFY(bench.experiment.needsDrugs());
     Bench tutorial(Mode::Tutorial, firstDrugs(0));
     QVERIFY(tutorial.initialised);
 }
