@@ -1,5 +1,7 @@
 #include "oesophagus/model/oeso_experiment.h"
 
+#include "core/database/drug_file_layout.h"
+#include "core/database/drug_rules.h"
 #include "core/random_source.h"
 
 namespace Mod_Oeso {
@@ -29,6 +31,15 @@ QStringList OesoExperiment::drugNames() const
     for (const OesoDrug &drug : m_OesoDrugs)
         names << drug.Drug;
     return names;
+}
+
+QString OesoExperiment::refusal(const QVector<OesoDrug> &rows)
+{
+    const QStringList problems = oesoStepProblems(rows);
+    if (problems.isEmpty())
+        return QString();
+    return QStringLiteral("The drug database \"%1\" cannot be used for this practical:\n%2")
+        .arg(oesoDrugLayout().fileName, problems.join(QLatin1Char('\n')));
 }
 
 bool OesoExperiment::initialise(const QVector<OesoDrug> &drugs)

@@ -56,6 +56,9 @@ public:
     }
 
     bool needsDrugs() const { return m_practical.Oeso_Started == 0; }
+    // Why rows read from the drug file cannot run the practical (a seed step
+    // below 1 twip per tick); empty when they can.
+    static QString refusal(const QVector<OesoDrug> &rows);
 
     // The window's initialisation, on creation and by Cmd_New. `drugs` is
     // used when needsDrugs(). False in Examination when the table has no

@@ -112,6 +112,14 @@ void TestOesoExamination::refusedStartLeavesThePracticalUnstarted_data()
     QTest::newRow("only the Ringer row: no unknown to give")
         << DrugFixtures::script(layout, {oesoRow(QStringLiteral("Ringer"))})
         << QStringLiteral("  Error in the System. Restart   ") << true;
+    QTest::newRow("a drug whose seed would never move")
+        << DrugFixtures::script(layout,
+                                {oesoRow(QStringLiteral("Ringer")),
+                                 DrugFixtures::with(oesoRow(QStringLiteral("Atropine")),
+                                                    {{QStringLiteral("speed1"), QStringLiteral("0")}})})
+        << QStringLiteral("The drug database \"f_oeso.mdb\" cannot be used for this practical:\n"
+                          "Row 2 (\"Atropine\"): speed1 0 is not a whole number from 1 to 255.")
+        << false;
 }
 
 void TestOesoExamination::refusedStartLeavesThePracticalUnstarted()
