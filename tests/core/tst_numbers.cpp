@@ -2,9 +2,22 @@
 #include "core/passwords.h"
 #include "core/random_source.h"
 #include "support/seams/fake_clock.h"
+#include "support/seams/real_chance.h"
 #include "support/seams/scripted_random.h"
 
 #include <QTest>
+
+namespace {
+
+QVector<float> fourDraws(RandomSource &source)
+{
+    QVector<float> draws;
+    for (int i = 0; i < 4; ++i)
+        draws << source.next();
+    return draws;
+}
+
+} // namespace
 
 class TestNumbers : public QObject
 {
@@ -20,6 +33,7 @@ private slots:
     void drawInRange_data();
     void drawInRange();
     void reseedUsesTheClock();
+    void reseedGoesOnFromTheDrawsBefore();
     void ownSourceStaysBelowOne();
     void passwords_data();
     void passwords();
@@ -134,6 +148,27 @@ void TestNumbers::reseedUsesTheClock()
     clock.setSeconds(100.25);
     Chance::reseedFromClock();
     QCOMPARE(random.seeds(), QVector<quint32>{100250});
+}
+
+void TestNumbers::reseedGoesOnFromTheDrawsBefore()
+{
+    // The clock stands still, so both reseeds read the same millisecond.
+    FakeClock clock;
+    RealChance chance;
+    Chance::reseedFromClock();
+    const QVector<float> first = fourDraws(Chance::source());
+    Chance::reseedFromClock();
+    QVERIFY(fourDraws(Chance::source()) != first);
+
+    // Nothing but the state and the seed decides the draws after a reseed,
+    // and the seed counts: one millisecond apart, two like generators part.
+    MersenneSource one(7), alike(7), later(7);
+    one.reseed(36000000);
+    alike.reseed(36000000);
+    later.reseed(36000001);
+    const QVector<float> draws = fourDraws(one);
+    QCOMPARE(fourDraws(alike), draws);
+    QVERIFY(fourDraws(later) != draws);
 }
 
 void TestNumbers::ownSourceStaysBelowOne()

@@ -112,6 +112,14 @@ void checkOesoRange(const QString &row, const QString &lowName, float low, const
                         .arg(double(high));
 }
 
+// A row's seed steps: a step of 0 would leave the seed where it is and its
+// timer running.
+void checkOesoSteps(int i, const OesoDrug &drug, QStringList &problems)
+{
+    checkOesoRange(rowName(i, drug.Drug), QStringLiteral("speed1"), drug.speed1, QStringLiteral("speed2"), drug.speed2,
+                   1, 255, problems);
+}
+
 } // namespace
 
 QStringList heartDrugProblems(const QVector<HeartDrug> &drugs)
@@ -156,13 +164,18 @@ QStringList oesoDrugProblems(const QVector<OesoDrug> &drugs)
     }
     for (int i = 0; i < drugs.size(); ++i) {
         const OesoDrug &drug = drugs.at(i);
-        const QString row = rowName(i, drug.Drug);
-        // A step of 0 would leave the seed where it is and its timer running.
-        checkOesoRange(row, QStringLiteral("speed1"), drug.speed1, QStringLiteral("speed2"), drug.speed2, 1, 255,
-                       problems);
-        checkOesoRange(row, QStringLiteral("time1"), drug.time1, QStringLiteral("time2"), drug.time2, 1, 65535,
-                       problems);
+        checkOesoSteps(i, drug, problems);
+        checkOesoRange(rowName(i, drug.Drug), QStringLiteral("time1"), drug.time1, QStringLiteral("time2"), drug.time2,
+                       1, 65535, problems);
     }
+    return problems;
+}
+
+QStringList oesoStepProblems(const QVector<OesoDrug> &drugs)
+{
+    QStringList problems;
+    for (int i = 0; i < drugs.size(); ++i)
+        checkOesoSteps(i, drugs.at(i), problems);
     return problems;
 }
 

@@ -23,6 +23,10 @@ QStringList heartDrugProblems(const QVector<HeartDrug> &drugs);
 // "Atropine" and "Physostigmine"; steps whole numbers in 1..255 and
 // intervals whole numbers in 1..65535, each range lowest first.
 QStringList oesoDrugProblems(const QVector<OesoDrug> &drugs);
+// Of those, the rule on the steps alone, which the program also applies to a
+// file put in place of the one the build made: a seed with a step of 0 would
+// never arrive.
+QStringList oesoStepProblems(const QVector<OesoDrug> &drugs);
 
 // At least two rows; the last row "Saline"; P_size1 not above P_size2 and no
 // change below -84 (the torch would close the smallest pupil).

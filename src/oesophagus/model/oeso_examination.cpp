@@ -8,9 +8,9 @@ namespace Mod_Oeso::Examination {
 
 namespace {
 
-// Draws after one reseed: a reseed from the clock within the same
-// millisecond gives the same value again, so the redraws go on from the
-// generator as it stands.
+// Draws of the next unknown before the first row not given yet is taken
+// instead: a chance that keeps giving rows already given cannot hold the
+// examination up.
 constexpr int MostRedraws = 1000;
 
 int candidateCount(const QVector<OesoDrug> &drugs)
@@ -28,12 +28,13 @@ bool isFree(const OesoExamination &exam, int row)
     return row >= 1 && row < exam.UnknownUsed.size() && exam.UnknownUsed.at(row) == 0;
 }
 
-// A candidate not given yet: random draws, and after MostRedraws of them the
-// first free row in table order, so the choice always ends.
+// A candidate not given yet: reseed and draw again while the row drawn was
+// given before, and after MostRedraws draws the first free row in table
+// order, so the choice always ends.
 int drawFreeCandidate(const OesoExamination &exam, int count)
 {
-    Chance::reseedFromClock();
     for (int attempt = 0; attempt < MostRedraws; ++attempt) {
+        Chance::reseedFromClock();
         const int row = drawCandidate(count);
         if (isFree(exam, row))
             return row;

@@ -1,5 +1,7 @@
 #include "oesophagus/model/oeso_experiment.h"
 
+#include "core/database/drug_file_layout.h"
+#include "core/database/drug_rules.h"
 #include "core/random_source.h"
 
 namespace Mod_Oeso {
@@ -31,6 +33,15 @@ QStringList OesoExperiment::drugNames() const
     return names;
 }
 
+QString OesoExperiment::refusal(const QVector<OesoDrug> &rows)
+{
+    const QStringList problems = oesoStepProblems(rows);
+    if (problems.isEmpty())
+        return QString();
+    return QStringLiteral("The drug database \"%1\" cannot be used for this practical:\n%2")
+        .arg(oesoDrugLayout().fileName, problems.join(QLatin1Char('\n')));
+}
+
 bool OesoExperiment::initialise(const QVector<OesoDrug> &drugs)
 {
     Chance::reseedFromClock();
@@ -47,7 +58,8 @@ bool OesoExperiment::initialise(const QVector<OesoDrug> &drugs)
     m_view.Cmd_Instill = true;
     m_view.Lab_DrugGiven.clear();
 
-    if (needsDrugs()) {
+    const bool readsDrugs = needsDrugs();
+    if (readsDrugs) {
         m_practical.Oeso_Started = 1;
         m_OesoDrugs = drugs;
     }
@@ -78,6 +90,9 @@ bool OesoExperiment::initialise(const QVector<OesoDrug> &drugs)
     Instill();
     m_baselineSpeed = m_Speed;
     m_baselineInterval = m_interval;
+    // A start refused leaves nothing behind in the practical.
+    if (!canRun && readsDrugs)
+        m_practical.Oeso_Started = 0;
     return canRun;
 }
 

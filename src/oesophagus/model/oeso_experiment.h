@@ -56,10 +56,14 @@ public:
     }
 
     bool needsDrugs() const { return m_practical.Oeso_Started == 0; }
+    // Why rows read from the drug file cannot run the practical (a seed step
+    // below 1 twip per tick); empty when they can.
+    static QString refusal(const QVector<OesoDrug> &rows);
 
     // The window's initialisation, on creation and by Cmd_New. `drugs` is
     // used when needsDrugs(). False in Examination when the table has no
-    // candidate unknown: the examination cannot run.
+    // candidate unknown: the examination cannot run, and the practical is
+    // left as if it had never started (the next start reads the file again).
     bool initialise(const QVector<OesoDrug> &drugs = {});
 
     // Combo_Drug: the drug at `row` becomes the one the test tube names.

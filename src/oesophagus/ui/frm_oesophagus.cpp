@@ -96,6 +96,10 @@ void Frm_Oesophagus::initialise()
             cannotStart(reading.error.studentMessage());
             return;
         }
+        if (const QString refusal = Mod_Oeso::OesoExperiment::refusal(reading.drugs); !refusal.isEmpty()) {
+            cannotStart(refusal);
+            return;
+        }
         drugs = reading.drugs;
     }
     const bool canRun = m_experiment.initialise(drugs);

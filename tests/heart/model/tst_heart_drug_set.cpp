@@ -1,6 +1,7 @@
 #include "heart/model/heart_drug_set.h"
 #include "heart/model/heart_fixture.h"
 #include "heart/model/heart_state.h"
+#include "support/seams/real_chance.h"
 
 #include <QTest>
 
@@ -9,6 +10,9 @@ using Heart::EnableChange;
 using Heart::HeartControl;
 
 namespace {
+
+// Examinations started one after another.
+constexpr int Starts = 4000;
 
 QStringList namesOf(const QVector<HeartDrug> &drugs)
 {
@@ -48,6 +52,8 @@ private slots:
     void exam2WithTenDrugsHasRoomForItsUnknown();
     void exam3UnknownCopiesDrug1Or2_data();
     void exam3UnknownCopiesDrug1Or2();
+    void unknownIsNotReadFromTheBasalRate_data();
+    void unknownIsNotReadFromTheBasalRate();
     void choosingADrug_data();
     void choosingADrug();
     void injectionNamesTheDrug_data();
@@ -207,6 +213,40 @@ void TestHeartDrugSet::exam3UnknownCopiesDrug1Or2()
     QVERIFY(bench.loaded.enables.contains(EnableChange{HeartControl::Cmd_New, true}));
     QCOMPARE(bench.practical.Heart_HeartNo, 1);
     QCOMPARE(bench.practical.Heart_Exam3Rates.size(), 2);
+}
+
+void TestHeartDrugSet::unknownIsNotReadFromTheBasalRate_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("examination 1, its first unknown") << int(Heart::Mode::Exam1);
+    QTest::newRow("examination 2") << int(Heart::Mode::Exam2);
+    QTest::newRow("examination 3") << int(Heart::Mode::Exam3);
+}
+
+void TestHeartDrugSet::unknownIsNotReadFromTheBasalRate()
+{
+    QFETCH(int, mode);
+    // The program's own chance, and a clock that stays in one millisecond
+    // through every reseed of every start.
+    FakeClock clock;
+    RealChance chance;
+    const Heart::Mode stage = Heart::Mode(mode);
+    const QVector<HeartDrug> drugs = stage == Heart::Mode::Exam3 ? exam3Drugs() : shippedDrugs();
+    const QStringList names = namesOf(drugs);
+    SightTally tally(int(drugs.size()));
+    for (int start = 0; start < Starts; ++start) {
+        // Examination 3 follows the earlier stages, which read the eight drugs.
+        Heart::HeartPractical practical = practicalIn(stage);
+        practical.Heart_DrugCount = 8;
+        Heart::HeartExperiment heart(practical);
+        heart.load(drugs);
+        const QString unknown = stage == Heart::Mode::Exam1 ? practical.Heart_Exam1Results[1].Given
+            : stage == Heart::Mode::Exam2                   ? practical.Heart_Exam2Drug
+                                                            : practical.Heart_Exam3Drug;
+        // The basal rate is the first reading the student takes.
+        tally.add(heart.state().BasalRate, int(names.indexOf(unknown)) + 1);
+    }
+    QCOMPARE(tally.giveaway(), QString());
 }
 
 void TestHeartDrugSet::choosingADrug_data()

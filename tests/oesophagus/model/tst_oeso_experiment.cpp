@@ -1,4 +1,5 @@
 #include "oesophagus/model/oeso_fixture.h"
+#include "support/seams/real_chance.h"
 
 #include <QTest>
 
@@ -6,6 +7,12 @@ using namespace OesoFixture;
 using Mod_Oeso::Mode;
 
 namespace {
+
+// What the student sees of a frog before the first series.
+enum class FirstSight { FrogBias, SeedTop };
+
+// Examinations started one after another.
+constexpr int Starts = 4000;
 
 QString readings(const Mod_Oeso::OesoResult &r)
 {
@@ -27,6 +34,8 @@ QStringList allReadings(const Mod_Oeso::OesoPractical &practical)
 
 } // namespace
 
+Q_DECLARE_METATYPE(FirstSight)
+
 class TestOesoExperiment : public QObject
 {
     Q_OBJECT
@@ -44,6 +53,8 @@ private slots:
     void threeCandidatesGiveThreePairs();
     void nextPairStartsClean();
     void redrawEndsWhenChanceRepeats();
+    void firstUnknownIsNotReadFromTheFrog_data();
+    void firstUnknownIsNotReadFromTheFrog();
     void noCandidateCannotRun();
 };
 
@@ -266,10 +277,39 @@ void TestOesoExperiment::redrawEndsWhenChanceRepeats()
     QCOMPARE(e.exam().UnknownsGiven, 3);
 }
 
+void TestOesoExperiment::firstUnknownIsNotReadFromTheFrog_data()
+{
+    QTest::addColumn<FirstSight>("sight");
+    // The bias shows in the speed of every seed before a series is chosen.
+    QTest::newRow("the frog's bias") << FirstSight::FrogBias;
+    QTest::newRow("the first seed's start") << FirstSight::SeedTop;
+}
+
+void TestOesoExperiment::firstUnknownIsNotReadFromTheFrog()
+{
+    QFETCH(FirstSight, sight);
+    // The program's own chance, and a clock that stays in one millisecond
+    // through every reseed of every start.
+    FakeClock clock;
+    RealChance chance;
+    const QVector<OesoDrug> drugs = shippedDrugs();
+    SightTally tally(int(drugs.size()) - 1); // Ringer is never an unknown
+    for (int start = 0; start < Starts; ++start) {
+        Mod_Oeso::OesoPractical practical;
+        practical.Oeso_Mode = Mode::Examination;
+        Mod_Oeso::OesoExperiment e(practical);
+        QVERIFY(e.initialise(drugs));
+        tally.add(sight == FirstSight::FrogBias ? e.FrogBias() : e.seed().Top, e.exam().CurUnknown);
+    }
+    QCOMPARE(tally.giveaway(), QString());
+}
+
 void TestOesoExperiment::noCandidateCannotRun()
 {
     Bench bench(Mode::Examination, firstDrugs(0));
     QVERIFY(!bench.initialised);
+    // Refused, the practical has not started: its next start reads the file.
+    QVERIFY(bench.experiment.needsDrugs());
     Bench tutorial(Mode::Tutorial, firstDrugs(0));
     QVERIFY(tutorial.initialised);
 }

@@ -1,3 +1,6 @@
+#include "core/asset_paths.h"
+#include "core/database/drug_fixtures.h"
+#include "core/database/sql_script.h"
 #include "oesophagus/ui/frm_oeso_table.h"
 #include "oesophagus/ui/oeso_window_fixture.h"
 #include "support/windows/results_pdf_check.h"
@@ -6,6 +9,8 @@
 #include "widgets/window_names.h"
 #include "widgets/window_registry.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -55,9 +60,15 @@ private slots:
         m_boxes.clear();
         m_random.setValues({0.5f});
     }
-    void cleanup() { TestWindows::unloadEverything(); }
+    void cleanup()
+    {
+        TestWindows::unloadEverything();
+        TestSeams::useRunFolder();
+    }
 
     void examinationPanel();
+    void refusedStartLeavesThePracticalUnstarted_data();
+    void refusedStartLeavesThePracticalUnstarted();
     void seriesOfAnUnknown();
     void nextPartWayShowsThePairsSoFar();
     void everyCandidateEndsTheExamination();
@@ -89,6 +100,71 @@ void TestOesoExamination::examinationPanel()
     QCOMPARE(list->count(), 5);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Acetylcholine"));
     QCOMPARE(list->item(4)->text(), QStringLiteral("Adrenaline"));
+}
+
+void TestOesoExamination::refusedStartLeavesThePracticalUnstarted_data()
+{
+    using DrugFixtures::oesoRow;
+    QTest::addColumn<QString>("drugFile");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<bool>("tutorialRuns");
+    const DrugFileLayout &layout = oesoDrugLayout();
+    QTest::newRow("only the Ringer row: no unknown to give")
+        << DrugFixtures::script(layout, {oesoRow(QStringLiteral("Ringer"))})
+        << QStringLiteral("  Error in the System. Restart   ") << true;
+    QTest::newRow("a drug whose seed would never move")
+        << DrugFixtures::script(layout,
+                                {oesoRow(QStringLiteral("Ringer")),
+                                 DrugFixtures::with(oesoRow(QStringLiteral("Atropine")),
+                                                    {{QStringLiteral("speed1"), QStringLiteral("0")}})})
+        << QStringLiteral("The drug database \"f_oeso.mdb\" cannot be used for this practical:\n"
+                          "Row 2 (\"Atropine\"): speed1 0 is not a whole number from 1 to 255.")
+        << false;
+}
+
+void TestOesoExamination::refusedStartLeavesThePracticalUnstarted()
+{
+    QFETCH(QString, drugFile);
+    QFETCH(QString, refusal);
+    QFETCH(bool, tutorialRuns);
+
+    // A run folder with the program's pictures and this drug file in place
+    // of the program's.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QDir pictures(AssetPaths::picture(QString()));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("pictures")));
+    for (const QString &name : pictures.entryList(QDir::Files))
+        QVERIFY(QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name)));
+    QCOMPARE(SqlScript::createDatabase(folder.filePath(oesoDrugLayout().fileName), drugFile), QString());
+    AssetPaths::setFolder(folder.path());
+
+    // The examination is refused; the supervisor cancels the gateway and
+    // the student takes the Tutorial instead.
+    QVERIFY(!startExamination(QStringLiteral("sup1")));
+    QCOMPARE(m_boxes.count(), 1);
+    QCOMPARE(m_boxes.last().text, refusal);
+    FormWindow *front = WindowRegistry::find(WindowNames::OesoFront);
+    QVERIFY(front);
+    click(front, "Cmd_Cancel");
+    click(front, "Cmd_Tut");
+    Frm_Oesophagus *w = oesophagusWindow();
+    if (!tutorialRuns) {
+        QVERIFY(!w);
+        QCOMPARE(m_boxes.count(), 2);
+        QCOMPARE(m_boxes.last().text, refusal);
+        QVERIFY(WindowRegistry::find(WindowNames::OesoFront));
+        return;
+    }
+    QVERIFY(w);
+    QCOMPARE(m_boxes.count(), 1);
+    QCOMPARE(w->windowTitle(),
+             QStringLiteral("Effect of Drugs on the Ciliary Motility of Frog Oesophagus  - Tutorial Mode "));
+    QCOMPARE(control<QComboBox>(w, "Combo_Drug")->count(), 1);
+    QCOMPARE(text(w, "Lab_Texttube"), QStringLiteral("Ringer"));
+    placeSeed(w);
+    QVERIFY(runSeed(w) > 0);
+    QCOMPARE(text(w, "lbl_stephelp"), QStringLiteral("Choose a drug & instill"));
 }
 
 void TestOesoExamination::seriesOfAnUnknown()

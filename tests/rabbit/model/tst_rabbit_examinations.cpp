@@ -1,5 +1,6 @@
 #include "rabbit/model/rabbit_fixture.h"
 #include "rabbit/model/unknown_draws.h"
+#include "support/seams/real_chance.h"
 
 #include <QSet>
 #include <QTest>
@@ -7,12 +8,26 @@
 using namespace Rab_eye;
 using namespace RabbitFixture;
 
+namespace {
+
+// What the student sees of a new rabbit before testing an unknown.
+enum class FirstSight { LeftTension, LeftPupil };
+
+// Examinations started one after another.
+constexpr int Starts = 4000;
+
+} // namespace
+
+Q_DECLARE_METATYPE(FirstSight)
+
 class TestRabbitExaminations : public QObject
 {
     Q_OBJECT
 
 private slots:
     void firstUnknownIsDrawnAtLoad();
+    void firstUnknownIsNotReadFromTheRabbit_data();
+    void firstUnknownIsNotReadFromTheRabbit();
     void unknownsNeverRepeatAndEndInExamination2();
     void identificationBeforeInstillationRecordsNotTested();
     void identificationRecordsTheEffectsSeen_data();
@@ -40,6 +55,35 @@ void TestRabbitExaminations::firstUnknownIsDrawnAtLoad()
     QVERIFY(!x.view().answerList.contains(QStringLiteral("Saline")));
     QCOMPARE(bench.practical.Rab_Results.size(), 10);
     QVERIFY(!x.view().tableEnabled);
+}
+
+void TestRabbitExaminations::firstUnknownIsNotReadFromTheRabbit_data()
+{
+    QTest::addColumn<FirstSight>("sight");
+    QTest::newRow("the left eye's tension bar") << FirstSight::LeftTension;
+    QTest::newRow("the left eye's pupil") << FirstSight::LeftPupil;
+}
+
+void TestRabbitExaminations::firstUnknownIsNotReadFromTheRabbit()
+{
+    QFETCH(FirstSight, sight);
+    // The program's own chance, and a clock that stays in one millisecond
+    // through every reseed of every start.
+    FakeClock clock;
+    RealChance chance;
+    const QVector<RabDrug> rows = shippedDrugs();
+    SightTally tally(int(rows.size()) - 1); // saline is never an unknown
+    for (int start = 0; start < Starts; ++start) {
+        RabPractical practical;
+        practical.Rab_Mode = Mode::Examination;
+        RabbitExperiment x(practical);
+        QCOMPARE(x.startUp(rows), QString());
+        const EyeState &left = x.eye(Eye::Left);
+        const int seen
+            = sight == FirstSight::LeftTension ? left.tension : int(left.base.height) * 1000 + int(left.base.width);
+        tally.add(seen, x.CurDrug());
+    }
+    QCOMPARE(tally.giveaway(), QString());
 }
 
 void TestRabbitExaminations::unknownsNeverRepeatAndEndInExamination2()
