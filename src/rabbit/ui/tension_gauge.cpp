@@ -1,5 +1,6 @@
 #include "rabbit/ui/tension_gauge.h"
 
+#include "widgets/aliased_stroke.h"
 #include "widgets/controls.h"
 #include "widgets/window_utils.h"
 
@@ -18,8 +19,11 @@ public:
         , m_layout(l)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(Twips::rect(l.left, l.markTop, l.right - l.left + Twips::PerPixel,
-                                l.markBottom - l.markTop + Twips::PerPixel));
+        // A pixel wider and taller than the lines: at a fractional device
+        // pixel ratio the widget's last device column or row can fall short
+        // of the line drawn in its last pixel, which would then be cut off.
+        setGeometry(Twips::rect(l.left, l.markTop, l.right - l.left + 2 * Twips::PerPixel,
+                                l.markBottom - l.markTop + 2 * Twips::PerPixel));
     }
 
 protected:
@@ -28,7 +32,9 @@ protected:
         const auto x = [this](int twips) { return (twips - m_layout.left) / Twips::PerPixel; };
         const auto y = [this](int twips) { return (twips - m_layout.markTop) / Twips::PerPixel; };
         QPainter painter(this);
-        painter.setPen(Qt::black);
+        // One gauge pixel wide, covering the device pixels of its pixels.
+        painter.setPen(QPen(Qt::black, 1));
+        painter.translate(AliasedStroke::shift(painter));
         painter.drawRect(
             QRect(QPoint(x(m_layout.left), y(m_layout.top)), QPoint(x(m_layout.right), y(m_layout.bottom))));
         painter.drawLine(x(m_layout.markX), y(m_layout.markTop), x(m_layout.markX), y(m_layout.markBottom));
@@ -52,7 +58,7 @@ TensionGauge::TensionGauge(QWidget *frame, const QString &barName, const QString
     : QObject(frame)
     , m_layout(layout)
 {
-    new GaugeOutline(frame, layout);
+    auto *outline = new GaugeOutline(frame, layout);
     letter(frame, QStringLiteral("Lab_Low") + letterSuffix, QStringLiteral("L"), layout.left, layout.letterTop,
            QString());
     letter(frame, QStringLiteral("Lab_Normal") + letterSuffix, QStringLiteral("N"), layout.markX - 120,
@@ -63,6 +69,9 @@ TensionGauge::TensionGauge(QWidget *frame, const QString &barName, const QString
     bar->setObjectName(barName);
     bar->setAttribute(Qt::WA_TransparentForMouseEvents);
     bar->setStyleSheet(QStringLiteral("background-color: rgb(128, 0, 128);"));
+    // The outline stays over the bar: at a fractional device pixel ratio the
+    // bar's first device column can be the left-hand line's.
+    bar->stackUnder(outline);
     m_bar = bar;
 }
 
