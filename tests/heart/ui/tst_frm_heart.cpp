@@ -8,6 +8,7 @@
 #include "heart/ui/frm_question.h"
 #include "heart/ui/heart_window_fixture.h"
 #include "heart/ui/indicator_box.h"
+#include "support/seams/run_folder.h"
 #include "support/seams/timer_schedule.h"
 #include "support/windows/results_pdf_check.h"
 #include "widgets/recorder/chart_recorder.h"
@@ -673,10 +674,7 @@ void TestFrmHeart::brokenDrugFileLeavesTheFrontPageOpen()
     // A run folder with the program's pictures but this drug file.
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QDir pictures(AssetPaths::picture(QString()));
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("pictures")));
-    for (const QString &name : pictures.entryList(QDir::Files))
-        QVERIFY(QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name)));
+    QVERIFY(TestSeams::copyPicturesInto(folder.path()));
     const QString path = folder.filePath(heartDrugLayout().fileName);
     if (!contents.isEmpty()) {
         QFile file(path);

@@ -3,6 +3,7 @@
 #include "core/database/sql_script.h"
 #include "oesophagus/ui/frm_oeso_table.h"
 #include "oesophagus/ui/oeso_window_fixture.h"
+#include "support/seams/run_folder.h"
 #include "support/windows/results_pdf_check.h"
 #include "widgets/program_end.h"
 #include "widgets/text_grid.h"
@@ -132,10 +133,7 @@ void TestOesoExamination::refusedStartLeavesThePracticalUnstarted()
     // of the program's.
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QDir pictures(AssetPaths::picture(QString()));
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("pictures")));
-    for (const QString &name : pictures.entryList(QDir::Files))
-        QVERIFY(QFile::copy(pictures.filePath(name), folder.filePath(QStringLiteral("pictures/") + name)));
+    QVERIFY(TestSeams::copyPicturesInto(folder.path()));
     QCOMPARE(SqlScript::createDatabase(folder.filePath(oesoDrugLayout().fileName), drugFile), QString());
     AssetPaths::setFolder(folder.path());
 

@@ -2,6 +2,8 @@
 
 #include "core/asset_paths.h"
 
+#include <QDir>
+#include <QFile>
 #include <QString>
 
 namespace {
@@ -27,6 +29,18 @@ void useRunFolder()
     if (!defaultHandler)
         defaultHandler = qInstallMessageHandler(quietOffscreenWarnings);
     AssetPaths::setFolder(QStringLiteral(VIVOSIM_TEST_RUN_DIR));
+}
+
+bool copyPicturesInto(const QString &folder)
+{
+    const QDir pictures(AssetPaths::picture(QString()));
+    if (!QDir(folder).mkpath(QStringLiteral("pictures")))
+        return false;
+    for (const QString &name : pictures.entryList(QDir::Files)) {
+        if (!QFile::copy(pictures.filePath(name), folder + QStringLiteral("/pictures/") + name))
+            return false;
+    }
+    return true;
 }
 
 } // namespace TestSeams
