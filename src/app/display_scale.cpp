@@ -41,7 +41,8 @@ void chooseBeforeStart(int argc, char **argv, std::optional<double> userScale)
         setFactor(*userScale);
         return;
     }
-    if (qEnvironmentVariableIsSet(ScaleVariable) || qEnvironmentVariableIsSet(ScreenScalesVariable))
+    // An empty variable is no choice: Qt ignores it too.
+    if (!qEnvironmentVariableIsEmpty(ScaleVariable) || !qEnvironmentVariableIsEmpty(ScreenScalesVariable))
         return;
     const double factor = DesignScale::fittedFactor(availableArea(argc, argv));
     if (factor != 1.0)

@@ -56,7 +56,7 @@ Choice readBeforeStart(int argc, char **argv)
     // Qt's own options are still among the arguments: an unknown one is left
     // for refuseUnknown, which sees them after Qt has taken its own.
     parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(QStringLiteral("help")))
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         parser.showHelp(EXIT_SUCCESS);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();

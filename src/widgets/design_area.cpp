@@ -14,15 +14,15 @@ namespace {
 
 // The start of a span of `length` centred in [availableStart, availableStart
 // + availableLength), moved back inside [screenStart, screenStart +
-// screenLength) where the screen is long enough.
+// screenLength) where the screen is long enough. On a screen too short it
+// starts at the screen's start, so that windows at the corner keep their
+// title bars on the screen.
 int centredStart(int availableStart, int availableLength, int screenStart, int screenLength, int length)
 {
-    int start = availableStart + (availableLength - length) / 2;
-    if (screenLength >= length) {
-        start = std::max(start, screenStart);
-        start = std::min(start, screenStart + screenLength - length);
-    }
-    return start;
+    if (screenLength < length)
+        return screenStart;
+    const int start = availableStart + (availableLength - length) / 2;
+    return std::min(std::max(start, screenStart), screenStart + screenLength - length);
 }
 
 } // namespace

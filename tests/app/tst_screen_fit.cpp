@@ -197,6 +197,11 @@ void TestScreenFit::theUsersChoiceWins_data()
                                      << QSize(1280, 720) << 0;
     QTest::newRow("QT_SCREEN_SCALE_FACTORS")
         << fullHd << QStringList{} << QStringList{"QT_SCREEN_SCALE_FACTORS=1.5"} << "1" << QSize(1280, 720) << 0;
+    QTest::newRow("an empty QT_SCALE_FACTOR is no choice")
+        << fullHd << QStringList{} << QStringList{"QT_SCALE_FACTOR="} << "1.8" << QSize(1067, 600) << 0;
+    // Qt takes its own options; -reverse is not -r -e -v (--version) ...
+    QTest::newRow("Qt's own options beside --scale")
+        << fullHd << QStringList{"-reverse", "--scale", "1.25"} << QStringList{} << "1.25" << QSize(1536, 864) << 0;
     QTest::newRow("--scale wins over QT_SCALE_FACTOR")
         << fullHd << QStringList{"--scale=1.25"} << QStringList{"QT_SCALE_FACTOR=3"} << "1.25" << QSize(1536, 864) << 0;
     // The design cannot be shown whole: every front page warns.
@@ -232,6 +237,8 @@ void TestScreenFit::commandLine_data()
                             << "";
     QTest::newRow("--version") << QStringList{"--version"} << 0 << "Vivosim 1.0"
                                << "";
+    QTest::newRow("--help-all") << QStringList{"--help-all"} << 0 << "--scale <factor>"
+                                << "";
     QTest::newRow("a scale that is no number") << QStringList{"--scale", "big"} << 1 << ""
                                                << "the scale must be a number from 0.5 to 8, not 'big'";
     QTest::newRow("a scale out of range") << QStringList{"--scale", "0.1"} << 1 << ""

@@ -112,8 +112,8 @@ void TestWindowUtils::designAreaOnAScreen_data()
         << QRect(0, 0, 800, 600) << QRect(0, 32, 800, 568) << QPoint(0, 0);
     QTest::newRow("a second screen to the right")
         << QRect(1920, 0, 1280, 720) << QRect(1920, 0, 1280, 720) << QPoint(2160, 60);
-    QTest::newRow("a screen too small: centred over it")
-        << QRect(0, 0, 640, 480) << QRect(0, 0, 640, 480) << QPoint(-80, -60);
+    QTest::newRow("a screen too small: at its corner")
+        << QRect(0, 0, 640, 480) << QRect(0, 0, 640, 480) << QPoint(0, 0);
 }
 
 void TestWindowUtils::designAreaOnAScreen()

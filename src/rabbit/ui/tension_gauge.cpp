@@ -58,7 +58,7 @@ TensionGauge::TensionGauge(QWidget *frame, const QString &barName, const QString
     : QObject(frame)
     , m_layout(layout)
 {
-    auto *outline = new GaugeOutline(frame, layout);
+    new GaugeOutline(frame, layout);
     letter(frame, QStringLiteral("Lab_Low") + letterSuffix, QStringLiteral("L"), layout.left, layout.letterTop,
            QString());
     letter(frame, QStringLiteral("Lab_Normal") + letterSuffix, QStringLiteral("N"), layout.markX - 120,
@@ -69,9 +69,6 @@ TensionGauge::TensionGauge(QWidget *frame, const QString &barName, const QString
     bar->setObjectName(barName);
     bar->setAttribute(Qt::WA_TransparentForMouseEvents);
     bar->setStyleSheet(QStringLiteral("background-color: rgb(128, 0, 128);"));
-    // The outline stays over the bar: at a fractional device pixel ratio the
-    // bar's first device column can be the left-hand line's.
-    bar->stackUnder(outline);
     m_bar = bar;
 }
 

@@ -90,7 +90,9 @@ void ScreenPaper::draw(const QRect &area, const QColor &ink, const std::function
             QPainter painter(&layer.mask);
             painter.scale(m_scale, m_scale);
             painter.translate(-tileArea.left(), 0);
-            painter.setClipRect(tileArea.intersected(paper));
+            // Only what the caller said may change, so that the colours the
+            // tile keeps for the screen stay in step with its masks.
+            painter.setClipRect(changed.intersected(tileArea));
             painter.setCompositionMode(layer.ink == inkRgb ? QPainter::CompositionMode_SourceOver
                                                            : QPainter::CompositionMode_DestinationOut);
             painter.setPen(QPen(Qt::black, 1));
