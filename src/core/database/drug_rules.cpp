@@ -209,3 +209,11 @@ QStringList rabDrugProblems(const QVector<RabDrug> &drugs)
     }
     return problems;
 }
+
+QString drugFileRefusal(const QString &fileName, const QStringList &problems)
+{
+    if (problems.isEmpty())
+        return QString();
+    return QStringLiteral("The drug database \"%1\" cannot be used for this practical:\n%2")
+        .arg(fileName, problems.join(QLatin1Char('\n')));
+}

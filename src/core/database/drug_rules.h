@@ -28,6 +28,10 @@ QStringList oesoDrugProblems(const QVector<OesoDrug> &drugs);
 // never arrive.
 QStringList oesoStepProblems(const QVector<OesoDrug> &drugs);
 
+// What a practical tells the student when the drug file beside the program
+// breaks its rules: the file's name and each sentence; empty when none.
+QString drugFileRefusal(const QString &fileName, const QStringList &problems);
+
 // At least two rows; the last row "Saline"; P_size1 not above P_size2 and no
 // change below -84 (the torch would close the smallest pupil).
 QStringList rabDrugProblems(const QVector<RabDrug> &drugs);

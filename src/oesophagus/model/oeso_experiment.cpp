@@ -35,11 +35,7 @@ QStringList OesoExperiment::drugNames() const
 
 QString OesoExperiment::refusal(const QVector<OesoDrug> &rows)
 {
-    const QStringList problems = oesoStepProblems(rows);
-    if (problems.isEmpty())
-        return QString();
-    return QStringLiteral("The drug database \"%1\" cannot be used for this practical:\n%2")
-        .arg(oesoDrugLayout().fileName, problems.join(QLatin1Char('\n')));
+    return drugFileRefusal(oesoDrugLayout().fileName, oesoStepProblems(rows));
 }
 
 bool OesoExperiment::initialise(const QVector<OesoDrug> &drugs)

@@ -25,11 +25,7 @@ EyeDrugTable::EyeDrugTable()
 
 QString EyeDrugTable::refusal(const QVector<RabDrug> &rows)
 {
-    const QStringList problems = rabDrugProblems(rows);
-    if (problems.isEmpty())
-        return QString();
-    return QStringLiteral("The drug database \"%1\" cannot be used for this practical:\n%2")
-        .arg(rabDrugLayout().fileName, problems.join(QLatin1Char('\n')));
+    return drugFileRefusal(rabDrugLayout().fileName, rabDrugProblems(rows));
 }
 
 void EyeDrugTable::fill(const QVector<RabDrug> &rows, Mode mode)
